@@ -1,0 +1,70 @@
+#include "player/image_window.h"
+
+#include "player/image_viewer.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <cstdio>
+
+namespace vantaloop {
+
+ImageWindow::ImageWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_viewer(new ImageViewer(this)) {
+    setObjectName(QStringLiteral("frmImage"));
+    setWindowTitle(tr("View Image"));
+    m_viewer->setObjectName(QStringLiteral("vwrImage"));
+    m_viewer->move(0, 0);
+    move(0, 0);
+    connect(m_viewer, &ImageViewer::pictureLoaded, this, &ImageWindow::placeImageWindow);
+    connect(m_viewer, &ImageViewer::pictureClicked, this, &ImageWindow::bringToTop);
+    connect(m_viewer, &ImageViewer::pictureDoubleClicked, this, [this] {
+        m_viewer->setSmoothScaling(true);
+        bringToTop();
+    });
+}
+
+void ImageWindow::setViewSize(int code) {
+    if (code < 0 || code >= presentation::ViewSizeCount)
+        return;
+    m_viewSize = code;
+    if (code == presentation::AutoSize) {
+        resize(m_viewer->size());
+        m_viewer->setAutoSize(true);
+    } else {
+        resize(presentation::fixedViewSize(code));
+        m_viewer->resize(size());
+        m_viewer->setAutoSize(false);
+    }
+}
+
+void ImageWindow::placeImageWindow() {
+    setVisible(true);
+    if (m_viewSize == presentation::AutoSize) {
+        m_viewer->setAutoSize(true);
+        m_viewer->setDisplayMode(ImageViewer::NaturalSizeMode);
+        resize(m_viewer->size());
+    }
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    m_lastPlacement =
+        presentation::imageWindowPosition(screen, size(), m_positionCode, m_lastPlacement);
+    move(m_lastPlacement);
+}
+
+bool ImageWindow::showPicture(const QString &path) {
+    if (m_viewer->setPicturePath(path))
+        return true;
+    std::fprintf(stderr, "vantaloop: passed over %s: %s\n", qPrintable(path),
+                 qPrintable(m_viewer->lastError()));
+    return false;
+}
+
+void ImageWindow::bringToTop() {
+    raise();
+}
+
+void ImageWindow::hideWindow() {
+    hide();
+}
+
+} // namespace vantaloop
