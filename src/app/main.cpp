@@ -3,7 +3,8 @@
 
 #include <QApplication>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     vantaloop::platform::preferX11OverWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantaloop"));

@@ -26,7 +26,8 @@ const QString versionText = QStringLiteral("Version 1.0");
 
 // Makes the program's folder the current folder first, as every path the program
 // builds before its first dialog starts there.
-QString enterProgramFolder() {
+QString enterProgramFolder()
+{
     const QString folder = QCoreApplication::applicationDirPath();
     QDir::setCurrent(folder);
     return QDir::currentPath();
@@ -34,7 +35,8 @@ QString enterProgramFolder() {
 
 // A menu array: each item carries its index, and one handler receives it.
 QMenu *menuArray(QMenuBar *bar, const char *name, const QString &title,
-                 std::initializer_list<const char *> captions) {
+                 std::initializer_list<const char *> captions)
+{
     QMenu *menu = bar->addMenu(title);
     menu->setObjectName(QLatin1String(name));
     int index = 0;
@@ -46,7 +48,8 @@ QMenu *menuArray(QMenuBar *bar, const char *name, const QString &title,
     return menu;
 }
 
-QAction *item(QMenu *menu, int index) {
+QAction *item(QMenu *menu, int index)
+{
     for (QAction *action : menu->actions()) {
         if (action->data().toInt() == index)
             return action;
@@ -64,7 +67,9 @@ MainWindow::MainWindow(UserPrompts *prompts)
     , m_playback(&m_list, &m_selection)
     , m_document(&m_list, m_prompts, workFolderFor(m_appFolder))
     , m_setup(&m_list, &m_selection, &m_playback, &m_document, m_prompts)
-    , m_mdi(new QMdiArea(this)) {
+    , m_source(&m_volumes, m_prompts)
+    , m_mdi(new QMdiArea(this))
+{
     setObjectName(QStringLiteral("mdiMovie"));
     setWindowTitle(tr("Play Image Files"));
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
@@ -90,7 +95,8 @@ MainWindow::MainWindow(UserPrompts *prompts)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::createMenus() {
+void MainWindow::createMenus()
+{
     QMenu *file = menuArray(menuBar(), "mnuFile", tr("&File"),
                             {"&New", "&Open  ...", nullptr, "&Save", "Save &As  ...", nullptr,
                              "Print Set&up  ...", "&Print", nullptr, "E&xit"});
@@ -117,7 +123,8 @@ void MainWindow::createMenus() {
         action->setEnabled(false);
 }
 
-void MainWindow::createToolbar() {
+void MainWindow::createToolbar()
+{
     tlBar = addToolBar(tr("Toolbar"));
     tlBar->setObjectName(QStringLiteral("tlBar"));
     tlBar->setMovable(false);
@@ -130,7 +137,8 @@ void MainWindow::createToolbar() {
     });
 }
 
-void MainWindow::showEvent(QShowEvent *event) {
+void MainWindow::showEvent(QShowEvent *event)
+{
     QMainWindow::showEvent(event);
     if (!m_started) {
         // The rest of start-up needs the frame's inner area laid out.
@@ -139,8 +147,9 @@ void MainWindow::showEvent(QShowEvent *event) {
     }
 }
 
-void MainWindow::startUp() {
-    m_setupWindow = new SetupWindow(&m_list, &m_selection, &m_playback, &m_setup);
+void MainWindow::startUp()
+{
+    m_setupWindow = new SetupWindow(&m_list, &m_selection, &m_playback, &m_setup, &m_source);
     m_setupSub = m_mdi->addSubWindow(m_setupWindow);
     m_setupSub->setObjectName(QStringLiteral("frmPrepareFrame"));
     m_setupSub->setGeometry(QRect(QPoint(0, 0), m_mdi->viewport()->size()));
@@ -160,12 +169,14 @@ void MainWindow::startUp() {
             &ImageWindow::setPositionCode);
 }
 
-void MainWindow::showSetupWindow() {
+void MainWindow::showSetupWindow()
+{
     m_setupSub->show();
     m_mdi->setActiveSubWindow(m_setupSub);
 }
 
-void MainWindow::showFloatingToolbar() {
+void MainWindow::showFloatingToolbar()
+{
     if (!m_floating) {
         m_floating = std::make_unique<FloatingToolbar>();
         connect(m_floating->toolBar(), &QToolBar::actionTriggered, this, [this](QAction *action) {
@@ -179,7 +190,8 @@ void MainWindow::showFloatingToolbar() {
     m_floating->show();
 }
 
-void MainWindow::runCommand(toolbar::Command command) {
+void MainWindow::runCommand(toolbar::Command command)
+{
     using toolbar::Command;
     switch (command) {
     case Command::New:
@@ -214,7 +226,8 @@ void MainWindow::runCommand(toolbar::Command command) {
     }
 }
 
-void MainWindow::onFileMenu(int index) {
+void MainWindow::onFileMenu(int index)
+{
     switch (index) {
     case 0:
         m_document.newDocument();
@@ -230,21 +243,24 @@ void MainWindow::onFileMenu(int index) {
     }
 }
 
-void MainWindow::onOptionMenu(int index) {
+void MainWindow::onOptionMenu(int index)
+{
     if (index == 2) {
         showSetupWindow();
         showFloatingToolbar();
     }
 }
 
-void MainWindow::exitProgram() {
+void MainWindow::exitProgram()
+{
     if (!m_document.exitProgram())
         return;
     emit programEnding();
     QCoreApplication::quit();
 }
 
-void MainWindow::closeEvent(QCloseEvent *event) {
+void MainWindow::closeEvent(QCloseEvent *event)
+{
     // The program ends only through the exit command, which asks first.
     event->ignore();
     exitProgram();

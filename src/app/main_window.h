@@ -1,8 +1,10 @@
 #pragma once
 
 #include "document/document_controller.h"
+#include "platform/volumes.h"
 #include "player/playback_controller.h"
 #include "player/toolbar_logic.h"
+#include "setup/file_source.h"
 #include "setup/setup_controller.h"
 #include "setup/slide_list_model.h"
 
@@ -36,6 +38,7 @@ public:
     PlaybackController &playback() { return m_playback; }
     DocumentController &document() { return m_document; }
     SetupController &setup() { return m_setup; }
+    FileSource &fileSource() { return m_source; }
     SlideListModel &slideList() { return m_list; }
     QItemSelectionModel &selection() { return m_selection; }
     FloatingToolbar *floatingToolbar() const { return m_floating.get(); }
@@ -69,6 +72,8 @@ private:
     PlaybackController m_playback;
     DocumentController m_document;
     SetupController m_setup;
+    platform::SystemVolumes m_volumes;
+    FileSource m_source;
 
     QMdiArea *m_mdi;
     QMdiSubWindow *m_setupSub = nullptr;

@@ -4,7 +4,8 @@
 
 namespace vantaloop {
 
-int MessageBoxPrompts::run(const QString &text, const QString &title, int style) {
+int MessageBoxPrompts::run(const QString &text, const QString &title, int style)
+{
     QMessageBox box(m_parent);
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Vantaloop") : title);
     box.setText(text);
@@ -31,11 +32,13 @@ int MessageBoxPrompts::run(const QString &text, const QString &title, int style)
     return box.exec();
 }
 
-bool MessageBoxPrompts::askYesNo(const QString &text, const QString &title, int style) {
+bool MessageBoxPrompts::askYesNo(const QString &text, const QString &title, int style)
+{
     return run(text, title, style) == QMessageBox::Yes;
 }
 
-void MessageBoxPrompts::showMessage(const QString &text, const QString &title, int style) {
+void MessageBoxPrompts::showMessage(const QString &text, const QString &title, int style)
+{
     run(text, title, style);
 }
 

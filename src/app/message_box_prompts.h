@@ -10,7 +10,9 @@ namespace vantaloop {
 class MessageBoxPrompts : public UserPrompts {
 public:
     explicit MessageBoxPrompts(QWidget *parent)
-        : m_parent(parent) {}
+        : m_parent(parent)
+    {
+    }
 
     bool askYesNo(const QString &text, const QString &title, int style) override;
     void showMessage(const QString &text, const QString &title, int style) override;

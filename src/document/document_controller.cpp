@@ -18,31 +18,38 @@ DocumentController::DocumentController(SlideListModel *list, UserPrompts *prompt
     , m_list(list)
     , m_prompts(prompts)
     , m_workFolder(workFolder)
-    , m_currentFile(untitledPath(workFolder)) {}
+    , m_currentFile(untitledPath(workFolder))
+{
+}
 
-QString DocumentController::untitledPath(const QString &workFolder) {
+QString DocumentController::untitledPath(const QString &workFolder)
+{
     QString folder = QDir::toNativeSeparators(workFolder);
     if (!folder.endsWith(QDir::separator()))
         folder += QDir::separator();
     return folder + QStringLiteral("Untitle.vvv");
 }
 
-void DocumentController::setModified(bool modified) {
+void DocumentController::setModified(bool modified)
+{
     if (modified == m_modified)
         return;
     m_modified = modified;
     emit modifiedChanged(modified);
 }
 
-QString DocumentController::caption() const {
+QString DocumentController::caption() const
+{
     return m_currentFile + QStringLiteral(" - Play Image Files ") + m_versionText;
 }
 
-void DocumentController::updateCaption() {
+void DocumentController::updateCaption()
+{
     emit captionChanged(caption());
 }
 
-void DocumentController::newDocument() {
+void DocumentController::newDocument()
+{
     m_currentFile = untitledPath(m_workFolder);
     updateCaption();
     emit setupWindowRequested();
@@ -50,7 +57,8 @@ void DocumentController::newDocument() {
     emit floatingToolbarRequested();
 }
 
-bool DocumentController::saveDocument() {
+bool DocumentController::saveDocument()
+{
     const listfile::WriteResult result = listfile::write(m_currentFile, m_list->paths());
     if (!result.ok) {
         m_prompts->showMessage(
@@ -70,7 +78,8 @@ bool DocumentController::saveDocument() {
     return true;
 }
 
-bool DocumentController::savePrompt() {
+bool DocumentController::savePrompt()
+{
     if (!m_modified)
         return true;
     if (!m_prompts->askYesNo(tr("Do you want to save changes?"), exitTitle,
@@ -80,7 +89,8 @@ bool DocumentController::savePrompt() {
     return saveDocument();
 }
 
-bool DocumentController::exitProgram() {
+bool DocumentController::exitProgram()
+{
     if (!savePrompt())
         return false;
     return m_prompts->askYesNo(tr("Do you really want to exit?"), exitTitle,

@@ -7,16 +7,19 @@ namespace vantaloop::listfile {
 
 namespace {
 
-bool isBlank(char c) {
+bool isBlank(char c)
+{
     return c == ' ' || c == '\t';
 }
 
-void appendField(QStringList &entries, QByteArrayView field) {
+void appendField(QStringList &entries, QByteArrayView field)
+{
     if (!field.isEmpty())
         entries.append(QFile::decodeName(field.toByteArray()));
 }
 
-void parseLine(QByteArrayView line, QStringList &entries) {
+void parseLine(QByteArrayView line, QStringList &entries)
+{
     qsizetype at = 0;
     while (at < line.size()) {
         while (at < line.size() && isBlank(line[at]))
@@ -42,7 +45,8 @@ void parseLine(QByteArrayView line, QStringList &entries) {
 
 } // namespace
 
-QStringList parse(const QByteArray &text) {
+QStringList parse(const QByteArray &text)
+{
     QStringList entries;
     qsizetype start = 0;
     while (start < text.size()) {
@@ -58,7 +62,8 @@ QStringList parse(const QByteArray &text) {
     return entries;
 }
 
-QByteArray encodeLine(const QString &entry) {
+QByteArray encodeLine(const QString &entry)
+{
     const QByteArray name = QFile::encodeName(entry);
     if (name.isEmpty() || name.contains('\n') || name.contains('\r'))
         return {};
@@ -71,7 +76,8 @@ QByteArray encodeLine(const QString &entry) {
     return '"' + name + "\"\r\n";
 }
 
-ReadResult read(const QString &path) {
+ReadResult read(const QString &path)
+{
     ReadResult result;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -86,7 +92,8 @@ ReadResult read(const QString &path) {
     return result;
 }
 
-WriteResult write(const QString &path, const QStringList &entries) {
+WriteResult write(const QString &path, const QStringList &entries)
+{
     WriteResult result;
     QByteArray text;
     for (const QString &entry : entries) {

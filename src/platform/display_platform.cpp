@@ -5,7 +5,8 @@
 
 namespace vantaloop::platform {
 
-void preferX11OverWayland() {
+void preferX11OverWayland()
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY") &&
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", QByteArray("xcb"));

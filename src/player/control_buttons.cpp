@@ -34,7 +34,8 @@ constexpr Button playButtons[] = {
     {"BackOn", "Back", "back-on", false}, {"Record", "Record", "record", false},
 };
 
-void addButton(QToolBar *bar, const Button &button) {
+void addButton(QToolBar *bar, const Button &button)
+{
     auto *action =
         bar->addAction(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(button.picture))),
                        QCoreApplication::translate("ControlToolbar", button.tooltip));
@@ -47,14 +48,16 @@ void addButton(QToolBar *bar, const Button &button) {
     }
 }
 
-void setVisible(const QToolBar *bar, const char *key, bool visible) {
+void setVisible(const QToolBar *bar, const char *key, bool visible)
+{
     if (QAction *action = buttonForKey(bar, QLatin1String(key)))
         action->setVisible(visible);
 }
 
 } // namespace
 
-void addControlButtons(QToolBar *bar, bool withDocumentButtons) {
+void addControlButtons(QToolBar *bar, bool withDocumentButtons)
+{
     bar->setIconSize(QSize(16, 16));
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     if (withDocumentButtons) {
@@ -67,11 +70,13 @@ void addControlButtons(QToolBar *bar, bool withDocumentButtons) {
         addButton(bar, button);
 }
 
-QAction *buttonForKey(const QToolBar *bar, const QString &key) {
+QAction *buttonForKey(const QToolBar *bar, const QString &key)
+{
     return bar->findChild<QAction *>(key, Qt::FindDirectChildrenOnly);
 }
 
-void syncPlayButtons(const QToolBar *bar, PlayState state) {
+void syncPlayButtons(const QToolBar *bar, PlayState state)
+{
     const auto twins = toolbar::twinVisibility(int(state));
     if (!twins)
         return;
@@ -83,7 +88,8 @@ void syncPlayButtons(const QToolBar *bar, PlayState state) {
     setVisible(bar, "BackOn", twins->backOn);
 }
 
-void setRecordButtonVisible(const QToolBar *bar, bool visible) {
+void setRecordButtonVisible(const QToolBar *bar, bool visible)
+{
     setVisible(bar, "Record", visible);
 }
 

@@ -13,7 +13,8 @@ namespace vantaloop {
 
 FloatingToolbar::FloatingToolbar(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-    , m_bar(new QToolBar(this)) {
+    , m_bar(new QToolBar(this))
+{
     setObjectName(QStringLiteral("frmOp"));
     setWindowTitle(tr("Control"));
     m_bar->setObjectName(QStringLiteral("tlBar"));
@@ -29,7 +30,8 @@ FloatingToolbar::FloatingToolbar(QWidget *parent)
     placeToolbar(toolbar::BottomRight);
 }
 
-void FloatingToolbar::placeToolbar(int code) {
+void FloatingToolbar::placeToolbar(int code)
+{
     const QSize window = toolbar::floatingWindowSize(ControlButtonSize, m_recording);
     setFixedSize(window);
     m_bar->setFixedSize(window.width() - 4, ControlButtonSize.height());
@@ -38,7 +40,8 @@ void FloatingToolbar::placeToolbar(int code) {
     raise();
 }
 
-void FloatingToolbar::contextMenuEvent(QContextMenuEvent *event) {
+void FloatingToolbar::contextMenuEvent(QContextMenuEvent *event)
+{
     emit popupRequested(event->globalPos());
 }
 

@@ -8,12 +8,14 @@
 namespace vantaloop {
 
 ImageViewer::ImageViewer(QWidget *parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(tr("Picture"));
 }
 
-bool ImageViewer::setPicturePath(const QString &path) {
+bool ImageViewer::setPicturePath(const QString &path)
+{
     DecodedPicture decoded = decodePicture(path);
     if (!decoded.ok()) {
         m_lastError = decoded.error;
@@ -30,28 +32,33 @@ bool ImageViewer::setPicturePath(const QString &path) {
     return true;
 }
 
-void ImageViewer::setAutoSize(bool on) {
+void ImageViewer::setAutoSize(bool on)
+{
     m_autoSize = on;
     if (on && !m_picture.isNull())
         resize(m_picture.size());
     update();
 }
 
-void ImageViewer::setDisplayMode(int mode) {
+void ImageViewer::setDisplayMode(int mode)
+{
     m_displayMode = mode;
     update();
 }
 
-void ImageViewer::setSmoothScaling(bool on) {
+void ImageViewer::setSmoothScaling(bool on)
+{
     m_smoothScaling = on;
     update();
 }
 
-QSize ImageViewer::sizeHint() const {
+QSize ImageViewer::sizeHint() const
+{
     return m_picture.isNull() ? QSize(1, 1) : m_picture.size();
 }
 
-QRect ImageViewer::pictureRect() const {
+QRect ImageViewer::pictureRect() const
+{
     const QSize natural = m_picture.size();
     if (m_autoSize && m_displayMode == NaturalSizeMode)
         return {QPoint(0, 0), natural};
@@ -61,7 +68,8 @@ QRect ImageViewer::pictureRect() const {
     return {QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown};
 }
 
-void ImageViewer::paintEvent(QPaintEvent *) {
+void ImageViewer::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     if (m_picture.isNull())
@@ -70,13 +78,15 @@ void ImageViewer::paintEvent(QPaintEvent *) {
     painter.drawImage(pictureRect(), m_picture);
 }
 
-void ImageViewer::mousePressEvent(QMouseEvent *event) {
+void ImageViewer::mousePressEvent(QMouseEvent *event)
+{
     if (event->button() == Qt::LeftButton)
         emit pictureClicked();
     QWidget::mousePressEvent(event);
 }
 
-void ImageViewer::mouseDoubleClickEvent(QMouseEvent *event) {
+void ImageViewer::mouseDoubleClickEvent(QMouseEvent *event)
+{
     if (event->button() == Qt::LeftButton)
         emit pictureDoubleClicked();
     QWidget::mouseDoubleClickEvent(event);

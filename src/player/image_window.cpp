@@ -10,7 +10,8 @@ namespace vantaloop {
 
 ImageWindow::ImageWindow(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-    , m_viewer(new ImageViewer(this)) {
+    , m_viewer(new ImageViewer(this))
+{
     setObjectName(QStringLiteral("frmImage"));
     setWindowTitle(tr("View Image"));
     m_viewer->setObjectName(QStringLiteral("vwrImage"));
@@ -24,7 +25,8 @@ ImageWindow::ImageWindow(QWidget *parent)
     });
 }
 
-void ImageWindow::setViewSize(int code) {
+void ImageWindow::setViewSize(int code)
+{
     if (code < 0 || code >= presentation::ViewSizeCount)
         return;
     m_viewSize = code;
@@ -38,7 +40,8 @@ void ImageWindow::setViewSize(int code) {
     }
 }
 
-void ImageWindow::placeImageWindow() {
+void ImageWindow::placeImageWindow()
+{
     setVisible(true);
     if (m_viewSize == presentation::AutoSize) {
         m_viewer->setAutoSize(true);
@@ -51,7 +54,8 @@ void ImageWindow::placeImageWindow() {
     move(m_lastPlacement);
 }
 
-bool ImageWindow::showPicture(const QString &path) {
+bool ImageWindow::showPicture(const QString &path)
+{
     if (m_viewer->setPicturePath(path))
         return true;
     std::fprintf(stderr, "vantaloop: passed over %s: %s\n", qPrintable(path),
@@ -59,11 +63,13 @@ bool ImageWindow::showPicture(const QString &path) {
     return false;
 }
 
-void ImageWindow::bringToTop() {
+void ImageWindow::bringToTop()
+{
     raise();
 }
 
-void ImageWindow::hideWindow() {
+void ImageWindow::hideWindow()
+{
     hide();
 }
 

@@ -4,7 +4,8 @@
 
 namespace vantaloop {
 
-DecodedPicture decodePicture(const QString &path) {
+DecodedPicture decodePicture(const QString &path)
+{
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);

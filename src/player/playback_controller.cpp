@@ -13,42 +13,49 @@ PlaybackController::PlaybackController(SlideListModel *list, QItemSelectionModel
                                        QObject *parent)
     : QObject(parent)
     , m_list(list)
-    , m_selection(selection) {
+    , m_selection(selection)
+{
     // A periodic precise timer keeps the show's pace whatever each slide costs.
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(1000);
     connect(&m_timer, &QTimer::timeout, this, &PlaybackController::timerTick);
 }
 
-bool PlaybackController::listIsEmpty() const {
+bool PlaybackController::listIsEmpty() const
+{
     return m_list->count() < 1;
 }
 
-void PlaybackController::setCurrentIndex(int index) {
+void PlaybackController::setCurrentIndex(int index)
+{
     if (index == m_currentIndex)
         return;
     m_currentIndex = index;
     emit currentIndexChanged(index);
 }
 
-void PlaybackController::writeIndexText(const QString &text) {
+void PlaybackController::writeIndexText(const QString &text)
+{
     m_indexText = text;
     emit indexTextChanged(text);
 }
 
-void PlaybackController::setPlayState(PlayState state) {
+void PlaybackController::setPlayState(PlayState state)
+{
     if (state == m_playState)
         return;
     m_playState = state;
     emit playStateChanged(state);
 }
 
-void PlaybackController::unmarkCurrent() {
+void PlaybackController::unmarkCurrent()
+{
     if (m_currentIndex >= 0 && m_currentIndex < m_list->count())
         m_selection->select(m_list->index(m_currentIndex), QItemSelectionModel::Deselect);
 }
 
-void PlaybackController::playForward() {
+void PlaybackController::playForward()
+{
     if (listIsEmpty())
         return;
     setPlayState(PlayState::Forward);
@@ -57,7 +64,8 @@ void PlaybackController::playForward() {
     m_timer.start();
 }
 
-void PlaybackController::playBackward() {
+void PlaybackController::playBackward()
+{
     if (listIsEmpty())
         return;
     setPlayState(PlayState::Backward);
@@ -66,7 +74,8 @@ void PlaybackController::playBackward() {
     m_timer.start();
 }
 
-void PlaybackController::pausePlay() {
+void PlaybackController::pausePlay()
+{
     if (listIsEmpty())
         return;
     if (m_playState != PlayState::Forward && m_playState != PlayState::Backward)
@@ -75,7 +84,8 @@ void PlaybackController::pausePlay() {
     m_timer.stop();
 }
 
-void PlaybackController::stopPlay() {
+void PlaybackController::stopPlay()
+{
     if (listIsEmpty())
         return;
     setPlayState(PlayState::Stopped);
@@ -87,7 +97,8 @@ void PlaybackController::stopPlay() {
     writeIndexText(QStringLiteral("0"));
 }
 
-void PlaybackController::step(int delta) {
+void PlaybackController::step(int delta)
+{
     unmarkCurrent();
     const int count = m_list->count();
     int next = m_currentIndex + delta;
@@ -99,7 +110,8 @@ void PlaybackController::step(int delta) {
     showCurrentSlide();
 }
 
-void PlaybackController::stepNext() {
+void PlaybackController::stepNext()
+{
     if (listIsEmpty())
         return;
     step(+1);
@@ -107,7 +119,8 @@ void PlaybackController::stepNext() {
         m_display->bringToTop();
 }
 
-void PlaybackController::stepPrevious() {
+void PlaybackController::stepPrevious()
+{
     if (listIsEmpty())
         return;
     step(-1);
@@ -115,7 +128,8 @@ void PlaybackController::stepPrevious() {
         m_display->bringToTop();
 }
 
-void PlaybackController::timerTick() {
+void PlaybackController::timerTick()
+{
     if (listIsEmpty())
         return;
     if (m_playState == PlayState::Forward)
@@ -128,7 +142,8 @@ void PlaybackController::timerTick() {
     }
 }
 
-void PlaybackController::showCurrentSlide() {
+void PlaybackController::showCurrentSlide()
+{
     if (m_currentIndex < 0 || m_currentIndex >= m_list->count())
         return;
     const QString path = m_list->path(m_currentIndex);
@@ -144,7 +159,8 @@ void PlaybackController::showCurrentSlide() {
     writeIndexText(QString::number(m_currentIndex + 1));
 }
 
-void PlaybackController::goToSlide() {
+void PlaybackController::goToSlide()
+{
     if (listIsEmpty())
         return;
     const double n = readTypedNumber(m_indexText) - 1;
@@ -157,7 +173,8 @@ void PlaybackController::goToSlide() {
     showCurrentSlide();
 }
 
-void PlaybackController::applyDisplayTime() {
+void PlaybackController::applyDisplayTime()
+{
     double n = readTypedNumber(m_timerText);
     if (n < MinSeconds) {
         n = MinSeconds;
@@ -177,19 +194,22 @@ void PlaybackController::applyDisplayTime() {
     setIntervalSeconds(int(n));
 }
 
-void PlaybackController::takeTimeFromSlider(int seconds) {
+void PlaybackController::takeTimeFromSlider(int seconds)
+{
     m_sliderValue = seconds;
     m_timerText = QString::number(seconds);
     emit timerTextChanged(m_timerText);
     setIntervalSeconds(seconds);
 }
 
-void PlaybackController::setSliderValue(int value) {
+void PlaybackController::setSliderValue(int value)
+{
     m_sliderValue = value;
     emit sliderValueChanged(value);
 }
 
-void PlaybackController::setIntervalSeconds(int seconds) {
+void PlaybackController::setIntervalSeconds(int seconds)
+{
     // Changing the interval restarts a running countdown, so a new time is felt at
     // once; committing the same time twice (Enter, then leaving the box) does not.
     if (m_timer.interval() != seconds * 1000)

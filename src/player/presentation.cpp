@@ -7,20 +7,23 @@ namespace vantaloop::presentation {
 namespace {
 
 // Half of v, rounded towards minus infinity (also for windows larger than the screen).
-int halfDown(int v) {
+int halfDown(int v)
+{
     return v >= 0 ? v / 2 : -((1 - v) / 2);
 }
 
 } // namespace
 
-QSize fixedViewSize(int code) {
+QSize fixedViewSize(int code)
+{
     static constexpr std::array<QSize, ViewSizeCount> sizes{
         QSize(),          QSize(640, 480),   QSize(800, 600),  QSize(1024, 768),
         QSize(1152, 882), QSize(1280, 1024), QSize(1600, 1200)};
     return code >= 0 && code < ViewSizeCount ? sizes[size_t(code)] : QSize();
 }
 
-QPoint imageWindowPosition(QSize screen, QSize window, int positionCode, QPoint last) {
+QPoint imageWindowPosition(QSize screen, QSize window, int positionCode, QPoint last)
+{
     const int right = screen.width() - window.width();
     const int bottom = screen.height() - window.height();
     switch (positionCode) {

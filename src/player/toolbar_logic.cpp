@@ -4,7 +4,8 @@
 
 namespace vantaloop::toolbar {
 
-Command commandForKey(QStringView key, bool withDocumentButtons) {
+Command commandForKey(QStringView key, bool withDocumentButtons)
+{
     struct Route {
         QStringView key;
         Command command;
@@ -26,7 +27,8 @@ Command commandForKey(QStringView key, bool withDocumentButtons) {
     return Command::None;
 }
 
-std::optional<TwinVisibility> twinVisibility(int playState) {
+std::optional<TwinVisibility> twinVisibility(int playState)
+{
     switch (playState) {
     case 0:
         return TwinVisibility{true, false, true, false, true, false};
@@ -41,12 +43,14 @@ std::optional<TwinVisibility> twinVisibility(int playState) {
     }
 }
 
-QSize floatingWindowSize(QSize button, bool recording) {
+QSize floatingWindowSize(QSize button, bool recording)
+{
     const int buttons = recording ? 7 : 6;
     return {buttons * button.width() + 4, button.height() + 4};
 }
 
-QPoint floatingPosition(int code, QSize window, QSize screen, QPoint current) {
+QPoint floatingPosition(int code, QSize window, QSize screen, QPoint current)
+{
     const int right = screen.width() - window.width();
     const int bottom = screen.height() - window.height();
     switch (code) {

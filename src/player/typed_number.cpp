@@ -8,11 +8,13 @@ namespace vantaloop {
 
 namespace {
 
-bool isDigit(QChar c) {
+bool isDigit(QChar c)
+{
     return c >= u'0' && c <= u'9';
 }
 
-qsizetype skipDigits(QStringView text, qsizetype at) {
+qsizetype skipDigits(QStringView text, qsizetype at)
+{
     while (at < text.size() && isDigit(text[at]))
         ++at;
     return at;
@@ -20,7 +22,8 @@ qsizetype skipDigits(QStringView text, qsizetype at) {
 
 } // namespace
 
-double readTypedNumber(QStringView text) {
+double readTypedNumber(QStringView text)
+{
     qsizetype start = 0;
     while (start < text.size() && (text[start] == u' ' || text[start] == u'\t'))
         ++start;

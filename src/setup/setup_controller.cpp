@@ -18,9 +18,12 @@ SetupController::SetupController(SlideListModel *list, QItemSelectionModel *sele
     , m_selection(selection)
     , m_playback(playback)
     , m_document(document)
-    , m_prompts(prompts) {}
+    , m_prompts(prompts)
+{
+}
 
-int SetupController::addFiles(const QStringList &paths) {
+int SetupController::addFiles(const QStringList &paths, const QStringList &skippedFolders)
+{
     const int added = m_list->addPaths(paths);
     m_document->setModified(true);
     const qsizetype leftOut = paths.size() - added;
@@ -30,10 +33,15 @@ int SetupController::addFiles(const QStringList &paths) {
                                    .arg(SlideListModel::MaxEntries)
                                    .arg(leftOut),
                                QString(), MessageStyle::Exclamation);
+    if (!skippedFolders.isEmpty())
+        m_prompts->showMessage(tr("These folders could not be read and were skipped:\n%1")
+                                   .arg(skippedFolders.join(u'\n')),
+                               QString(), MessageStyle::Exclamation);
     return added;
 }
 
-void SetupController::removeSelected() {
+void SetupController::removeSelected()
+{
     QList<int> rows;
     for (const QModelIndex &index : m_selection->selectedIndexes())
         rows.append(index.row());
@@ -56,13 +64,15 @@ void SetupController::removeSelected() {
     m_playback->writeIndexText(QString::number(m_playback->currentIndex() + 1));
 }
 
-void SetupController::clearList() {
+void SetupController::clearList()
+{
     m_playback->stopPlay();
     m_list->clear();
     m_playback->writeIndexText(QString());
 }
 
-void SetupController::makeEntryCurrent(int row) {
+void SetupController::makeEntryCurrent(int row)
+{
     m_playback->setCurrentIndex(row >= 0 && row < m_list->count() ? row : -1);
     m_playback->writeIndexText(QString::number(m_playback->currentIndex() + 1));
     m_playback->showCurrentSlide();

@@ -23,9 +23,9 @@ public:
                     UserPrompts *prompts, QObject *parent = nullptr);
 
     // Puts gathered paths into the list and marks the list changed, also when nothing
-    // was gathered. Past the list's limit the rest is left out with a message.
-    // Returns how many paths were added.
-    int addFiles(const QStringList &paths);
+    // was gathered. Past the list's limit the rest is left out with a message; folders
+    // the gathering had to skip are named in another. Returns how many were added.
+    int addFiles(const QStringList &paths, const QStringList &skippedFolders = {});
     void removeSelected();
     void clearList();
     // Double-click: the focused entry (-1 for none) becomes current and is shown.

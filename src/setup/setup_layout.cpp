@@ -5,17 +5,20 @@ namespace vantaloop {
 namespace {
 
 // Check boxes and option buttons stacked evenly from half a text height down.
-double stackedTop(int i, double th) {
+double stackedTop(int i, double th)
+{
     return 0.5 * th + (i + 1) * (setup_sizes::CheckHeight + 0.5 * th);
 }
 
-QRectF below(const QRectF &above, double gap, double left, double width, double height) {
+QRectF below(const QRectF &above, double gap, double left, double width, double height)
+{
     return {left, above.bottom() + gap, width, height};
 }
 
 } // namespace
 
-SetupLayout layoutSetupWindow(const SetupLayoutInput &in) {
+SetupLayout layoutSetupWindow(const SetupLayoutInput &in)
+{
     using namespace setup_sizes;
     const double sw = in.width;
     const double sh = in.height;

@@ -1,11 +1,15 @@
 #include "setup/setup_window.h"
 
+#include "app/busy_cursor.h"
 #include "player/playback_controller.h"
 #include "player/presentation.h"
+#include "setup/browse_widgets.h"
+#include "setup/file_source.h"
 #include "setup/setup_controller.h"
 #include "setup/setup_layout.h"
 #include "setup/slide_list_model.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QItemSelectionModel>
@@ -23,19 +27,22 @@ namespace vantaloop {
 
 namespace {
 
-template <typename T> T *named(QWidget *parent, const char *name) {
+template <typename T> T *named(QWidget *parent, const char *name)
+{
     auto *widget = new T(parent);
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
 
-QLabel *label(QWidget *parent, const char *name, const QString &caption) {
+QLabel *label(QWidget *parent, const char *name, const QString &caption)
+{
     auto *widget = named<QLabel>(parent, name);
     widget->setText(caption);
     return widget;
 }
 
-QGroupBox *frame(QWidget *parent, const char *name, const QString &caption) {
+QGroupBox *frame(QWidget *parent, const char *name, const QString &caption)
+{
     auto *box = named<QGroupBox>(parent, name);
     box->setTitle(caption);
     QFont font = box->font();
@@ -48,22 +55,45 @@ QGroupBox *frame(QWidget *parent, const char *name, const QString &caption) {
 } // namespace
 
 SetupWindow::SetupWindow(SlideListModel *list, QItemSelectionModel *selection,
-                         PlaybackController *playback, SetupController *setup, QWidget *parent)
+                         PlaybackController *playback, SetupController *setup, FileSource *source,
+                         QWidget *parent)
     : QWidget(parent)
     , m_list(list)
     , m_selection(selection)
     , m_playback(playback)
-    , m_setup(setup) {
+    , m_setup(setup)
+    , m_source(source)
+{
     setObjectName(QStringLiteral("frmPrepare"));
     setWindowTitle(tr("Vanta Loop Setup"));
     createControls();
     bindControllers();
 }
 
-void SetupWindow::createControls() {
+void SetupWindow::createControls()
+{
     fraSource = frame(this, "fraSource", tr("Files Selection"));
     fraSelect = frame(this, "fraSelect", tr("Files Selected"));
     fraPos = frame(this, "fraPos", tr("View Position"));
+
+    for (int i = 0; i < FileSource::TypeCount; ++i) {
+        auto *box = named<QCheckBox>(fraSource, "chkType");
+        box->setText(FileSource::typeCaption(i));
+        box->setChecked(m_source->typeChecks()[size_t(i)]);
+        box->setProperty("index", i);
+        chkType[size_t(i)] = box;
+    }
+    drvPrep = new DriveList(fraSource);
+    drvPrep->setObjectName(QStringLiteral("drvPrep"));
+    drvPrep->setDrives(m_source->drives());
+    drvPrep->showDrive(m_source->currentDrive());
+    dirPrep = new FolderListView(m_source->folders(), fraSource);
+    dirPrep->setObjectName(QStringLiteral("dirPrep"));
+    dirPrep->setCurrentIndex(m_source->folders()->index(m_source->folders()->currentRow()));
+    filPrep = new FileListView(m_source->files(), fraSource);
+    filPrep->setObjectName(QStringLiteral("filPrep"));
+    chkRecursive = named<QCheckBox>(fraSource, "chkRecursive");
+    chkRecursive->setText(tr("Recursive"));
 
     lstBox = named<QListView>(fraSelect, "lstBox");
     lstBox->setModel(m_list);
@@ -75,7 +105,6 @@ void SetupWindow::createControls() {
 
     cmdAdd = named<QPushButton>(this, "cmdAdd");
     cmdAdd->setText(tr("Add"));
-    cmdAdd->setEnabled(false); // gathering files from folders is not built yet
     cmdRemove = named<QPushButton>(this, "cmdRemove");
     cmdRemove->setText(tr("Remove"));
     cmdClear = named<QPushButton>(this, "cmdClear");
@@ -139,6 +168,13 @@ void SetupWindow::createControls() {
         item->setEnabled(false);
     }
 
+    for (size_t i = 1; i < chkType.size(); ++i)
+        QWidget::setTabOrder(chkType[i - 1], chkType[i]);
+    QWidget::setTabOrder(chkType[4], drvPrep);
+    QWidget::setTabOrder(drvPrep, dirPrep);
+    QWidget::setTabOrder(dirPrep, filPrep);
+    QWidget::setTabOrder(filPrep, chkRecursive);
+    QWidget::setTabOrder(chkRecursive, cmdAdd);
     QWidget::setTabOrder(cmdAdd, lstBox);
     QWidget::setTabOrder(lstBox, cmdRemove);
     QWidget::setTabOrder(cmdRemove, txtTimer);
@@ -150,7 +186,8 @@ void SetupWindow::createControls() {
     QWidget::setTabOrder(cmdClear, txtIndex);
 }
 
-void SetupWindow::bindControllers() {
+void SetupWindow::bindControllers()
+{
     connect(m_list, &SlideListModel::countChanged, txtNum,
             [this](int count) { txtNum->setText(QString::number(count)); });
 
@@ -173,6 +210,19 @@ void SetupWindow::bindControllers() {
 
     connect(lstBox, &QListView::doubleClicked, m_setup,
             [this] { m_setup->makeEntryCurrent(m_selection->currentIndex().row()); });
+    for (QCheckBox *box : chkType) {
+        connect(box, &QCheckBox::clicked, m_source, [this, box](bool checked) {
+            m_source->setTypeChecked(box->property("index").toInt(), checked);
+        });
+    }
+    connect(drvPrep, &DriveList::driveChosen, m_source, &FileSource::chooseDrive);
+    connect(m_source, &FileSource::currentDriveChanged, drvPrep, &DriveList::showDrive);
+    connect(dirPrep, &FolderListView::folderActivated, m_source, &FileSource::openFolder);
+    connect(chkRecursive, &QCheckBox::clicked, filPrep, [this](bool checked) {
+        if (checked)
+            filPrep->selectAll();
+    });
+    connect(cmdAdd, &QPushButton::clicked, this, &SetupWindow::addFiles);
     connect(cmdRemove, &QPushButton::clicked, m_setup, &SetupController::removeSelected);
     connect(cmdClear, &QPushButton::clicked, m_setup, &SetupController::clearList);
 
@@ -189,7 +239,20 @@ void SetupWindow::bindControllers() {
     });
 }
 
-int SetupWindow::positionCode() const {
+void SetupWindow::addFiles()
+{
+    FileSource::Gathered gathered;
+    {
+        const BusyCursor busy;
+        gathered = m_source->gather(chkRecursive->isChecked(), filPrep->selectedRows());
+    }
+    m_setup->addFiles(gathered.paths, gathered.skipped);
+    filPrep->clearSelection();
+    chkRecursive->setChecked(false);
+}
+
+int SetupWindow::positionCode() const
+{
     for (size_t i = 0; i < optPos.size(); ++i) {
         if (optPos[i]->isChecked())
             return int(i);
@@ -197,7 +260,8 @@ int SetupWindow::positionCode() const {
     return -1;
 }
 
-bool SetupWindow::eventFilter(QObject *watched, QEvent *event) {
+bool SetupWindow::eventFilter(QObject *watched, QEvent *event)
+{
     // Leaving a number box commits it, as Enter does.
     if (event->type() == QEvent::FocusOut) {
         if (watched == txtIndex)
@@ -208,7 +272,8 @@ bool SetupWindow::eventFilter(QObject *watched, QEvent *event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void SetupWindow::showEvent(QShowEvent *event) {
+void SetupWindow::showEvent(QShowEvent *event)
+{
     QWidget::showEvent(event);
     if (!m_laidOut) {
         m_laidOut = true;
@@ -216,12 +281,14 @@ void SetupWindow::showEvent(QShowEvent *event) {
     }
 }
 
-void SetupWindow::closeEvent(QCloseEvent *event) {
+void SetupWindow::closeEvent(QCloseEvent *event)
+{
     event->ignore();
     emit hideRequested();
 }
 
-void SetupWindow::layOutControls() {
+void SetupWindow::layOutControls()
+{
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
     const auto twipsX = [dpiX](double px) {
@@ -255,6 +322,12 @@ void SetupWindow::layOutControls() {
         w->setGeometry(x, y, width, height);
     };
     place(fraSource, l.fraSource);
+    for (size_t i = 0; i < chkType.size(); ++i)
+        place(chkType[i], l.chkType[i]);
+    place(drvPrep, l.drvPrep);
+    place(dirPrep, l.dirPrep);
+    place(filPrep, l.filPrep);
+    place(chkRecursive, l.chkRecursive);
     place(fraSelect, l.fraSelect);
     place(lstBox, l.lstBox);
     place(lblFile, l.lblFile);

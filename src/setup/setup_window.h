@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+class QCheckBox;
 class QGroupBox;
 class QItemSelectionModel;
 class QLabel;
@@ -15,6 +16,10 @@ class QSlider;
 
 namespace vantaloop {
 
+class DriveList;
+class FileListView;
+class FileSource;
+class FolderListView;
 class PlaybackController;
 class SetupController;
 class SlideListModel;
@@ -27,7 +32,7 @@ class SetupWindow : public QWidget {
 
 public:
     SetupWindow(SlideListModel *list, QItemSelectionModel *selection, PlaybackController *playback,
-                SetupController *setup, QWidget *parent = nullptr);
+                SetupController *setup, FileSource *source, QWidget *parent = nullptr);
 
     // The floating toolbar's right-button menu.
     QMenu *popupMenu() const { return m_popup; }
@@ -48,15 +53,22 @@ private:
     void createControls();
     void bindControllers();
     void layOutControls();
+    void addFiles();
 
     SlideListModel *m_list;
     QItemSelectionModel *m_selection;
     PlaybackController *m_playback;
     SetupController *m_setup;
+    FileSource *m_source;
 
     QGroupBox *fraSource;
     QGroupBox *fraSelect;
     QGroupBox *fraPos;
+    std::array<QCheckBox *, 5> chkType;
+    DriveList *drvPrep;
+    FolderListView *dirPrep;
+    FileListView *filPrep;
+    QCheckBox *chkRecursive;
     QListView *lstBox;
     QPushButton *cmdAdd;
     QPushButton *cmdRemove;

@@ -6,17 +6,22 @@
 namespace vantaloop {
 
 SlideListModel::SlideListModel(QObject *parent)
-    : QAbstractListModel(parent) {}
+    : QAbstractListModel(parent)
+{
+}
 
-bool SlideListModel::lessThan(const QString &a, const QString &b) {
+bool SlideListModel::lessThan(const QString &a, const QString &b)
+{
     return QString::compare(a, b, Qt::CaseInsensitive) < 0;
 }
 
-int SlideListModel::rowCount(const QModelIndex &parent) const {
+int SlideListModel::rowCount(const QModelIndex &parent) const
+{
     return parent.isValid() ? 0 : count();
 }
 
-QVariant SlideListModel::data(const QModelIndex &index, int role) const {
+QVariant SlideListModel::data(const QModelIndex &index, int role) const
+{
     if (!index.isValid() || index.row() >= count())
         return {};
     switch (role) {
@@ -29,7 +34,8 @@ QVariant SlideListModel::data(const QModelIndex &index, int role) const {
     }
 }
 
-bool SlideListModel::removeRows(int row, int count, const QModelIndex &parent) {
+bool SlideListModel::removeRows(int row, int count, const QModelIndex &parent)
+{
     if (parent.isValid() || row < 0 || count < 1 || row + count > this->count())
         return false;
     beginRemoveRows({}, row, row + count - 1);
@@ -39,7 +45,8 @@ bool SlideListModel::removeRows(int row, int count, const QModelIndex &parent) {
     return true;
 }
 
-int SlideListModel::addPaths(const QStringList &paths) {
+int SlideListModel::addPaths(const QStringList &paths)
+{
     const qsizetype taken = std::min<qsizetype>(MaxEntries - m_paths.size(), paths.size());
     if (taken <= 0)
         return 0;
@@ -91,7 +98,8 @@ int SlideListModel::addPaths(const QStringList &paths) {
     return int(taken);
 }
 
-int SlideListModel::replaceAll(const QStringList &paths) {
+int SlideListModel::replaceAll(const QStringList &paths)
+{
     const qsizetype taken = std::min<qsizetype>(MaxEntries, paths.size());
     beginResetModel();
     m_paths = paths.first(taken);
@@ -101,7 +109,8 @@ int SlideListModel::replaceAll(const QStringList &paths) {
     return int(paths.size() - taken);
 }
 
-void SlideListModel::clear() {
+void SlideListModel::clear()
+{
     beginResetModel();
     m_paths.clear();
     endResetModel();

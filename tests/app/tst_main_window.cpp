@@ -18,11 +18,13 @@ using namespace vantaloop;
 
 namespace {
 
-QAction *button(const QToolBar *bar, const char *key) {
+QAction *button(const QToolBar *bar, const char *key)
+{
     return bar->findChild<QAction *>(QLatin1String(key), Qt::FindDirectChildrenOnly);
 }
 
-QList<bool> twins(const QToolBar *bar) {
+QList<bool> twins(const QToolBar *bar)
+{
     QList<bool> visible;
     for (const char *key : {"Play", "PlayOn", "Pause", "PauseOn", "Back", "BackOn"})
         visible.append(button(bar, key)->isVisible());
@@ -37,7 +39,8 @@ struct Program {
     Program() { window.show(); }
     QToolBar *mainBar() const { return window.findChild<QToolBar *>(QStringLiteral("tlBar")); }
     QToolBar *floatingBar() const { return window.floatingToolbar()->toolBar(); }
-    void addPictures(int n) {
+    void addPictures(int n)
+    {
         QStringList paths;
         for (int i = 0; i < n; ++i)
             paths.append(
@@ -52,7 +55,8 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startUpLeavesTheProgramReady() {
+    void startUpLeavesTheProgramReady()
+    {
         Program p;
         const QString untitled = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() +
                                                           QStringLiteral("/Untitle.vvv"));
@@ -78,7 +82,8 @@ private slots:
         QCOMPARE(p.window.findChild<QLineEdit *>(QStringLiteral("txtIndex"))->text(), QString());
     }
 
-    void closingAsksAndNoKeepsEverything() {
+    void closingAsksAndNoKeepsEverything()
+    {
         Program p;
         QSignalSpy ending(&p.window, &MainWindow::programEnding);
         p.prompts.answers = {false};
@@ -94,7 +99,8 @@ private slots:
     }
 
     // SyncPlayButtons over every state, on both toolbars.
-    void bothToolbarsFollowThePlayState() {
+    void bothToolbarsFollowThePlayState()
+    {
         Program p;
         p.addPictures(2);
         const QList<bool> stopped{true, false, true, false, true, false};
@@ -117,7 +123,8 @@ private slots:
         QCOMPARE(twins(p.floatingBar()), stopped);
     }
 
-    void buttonsRouteByKey_data() {
+    void buttonsRouteByKey_data()
+    {
         QTest::addColumn<bool>("floating");
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("state");
@@ -135,7 +142,8 @@ private slots:
             row("Stop", 0, -1);
         }
     }
-    void buttonsRouteByKey() {
+    void buttonsRouteByKey()
+    {
         QFETCH(bool, floating);
         QFETCH(QString, key);
         QFETCH(int, state);
@@ -148,7 +156,8 @@ private slots:
         QCOMPARE(p.window.playback().currentIndex(), index);
     }
 
-    void floatingToolbarHasNoDocumentButtons() {
+    void floatingToolbarHasNoDocumentButtons()
+    {
         Program p;
         for (const char *key : {"New", "Open", "Save", "Print"}) {
             QVERIFY(button(p.mainBar(), key));
@@ -159,7 +168,8 @@ private slots:
         QCOMPARE(button(p.floatingBar(), "Prev")->toolTip(), QStringLiteral("Previous"));
     }
 
-    void popupMenuPlacesTheFloatingToolbar() {
+    void popupMenuPlacesTheFloatingToolbar()
+    {
         Program p;
         QMenu *popup = p.window.setupWindow()->popupMenu();
         QCOMPARE(popup->objectName(), QStringLiteral("mnuPopup"));
@@ -176,7 +186,8 @@ private slots:
                  QPoint(screen.width() - 142, screen.height() - 26));
     }
 
-    void playShowsTheImageWindowAndStopHidesIt() {
+    void playShowsTheImageWindowAndStopHidesIt()
+    {
         Program p;
         p.addPictures(2);
         button(p.mainBar(), "Play")->trigger();
@@ -192,7 +203,8 @@ private slots:
     }
 
     // Typing into the boxes and pressing Enter reaches the controller.
-    void numberBoxesCommitOnEnter() {
+    void numberBoxesCommitOnEnter()
+    {
         Program p;
         p.addPictures(3);
         auto *txtIndex = p.window.findChild<QLineEdit *>(QStringLiteral("txtIndex"));

@@ -9,7 +9,8 @@ class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void mainWindowGeometry_data() {
+    void mainWindowGeometry_data()
+    {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QRect>("expected");
         QTest::newRow("1024x768") << QSize(1024, 768) << QRect(112, 84, 800, 600);
@@ -17,13 +18,15 @@ private slots:
         QTest::newRow("exactly 800 wide") << QSize(800, 700) << QRect(0, 50, 800, 600);
         QTest::newRow("wide but short") << QSize(1920, 500) << QRect(560, 0, 800, 500);
     }
-    void mainWindowGeometry() {
+    void mainWindowGeometry()
+    {
         QFETCH(QSize, screen);
         QFETCH(QRect, expected);
         QCOMPARE(vantaloop::mainWindowGeometry(screen), expected);
     }
 
-    void workFolderIsTheProgramFolderWhenWritable() {
+    void workFolderIsTheProgramFolderWhenWritable()
+    {
         QTemporaryDir dir;
         QCOMPARE(workFolderFor(dir.path()), dir.path());
         QVERIFY(workFolderFor(dir.filePath(QStringLiteral("missing"))) != dir.filePath("missing"));

@@ -20,7 +20,8 @@ struct Document {
     DocumentController document;
 
     explicit Document(const QString &workFolder = {})
-        : document(&list, &prompts, workFolder.isEmpty() ? dir.path() : workFolder) {
+        : document(&list, &prompts, workFolder.isEmpty() ? dir.path() : workFolder)
+    {
         document.setVersionText(QStringLiteral("Version 1.0"));
     }
 };
@@ -31,7 +32,8 @@ class DocumentControllerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void captionIsFileThenTitleThenVersion() {
+    void captionIsFileThenTitleThenVersion()
+    {
         Document d;
         QCOMPARE(d.document.currentFile(),
                  QDir::toNativeSeparators(d.dir.filePath(QStringLiteral("Untitle.vvv"))));
@@ -39,12 +41,14 @@ private slots:
                  d.document.currentFile() + QStringLiteral(" - Play Image Files Version 1.0"));
     }
 
-    void untitledNameAtARootHasOneSeparator() {
+    void untitledNameAtARootHasOneSeparator()
+    {
         QCOMPARE(DocumentController::untitledPath(QStringLiteral("/")),
                  QDir::toNativeSeparators(QStringLiteral("/Untitle.vvv")));
     }
 
-    void exitQuestions_data() {
+    void exitQuestions_data()
+    {
         QTest::addColumn<bool>("modified");
         QTest::addColumn<QList<bool>>("answers");
         QTest::addColumn<QStringList>("asked");
@@ -64,7 +68,8 @@ private slots:
             << true << QList<bool>{true, false} << QStringList{saveQuestion, exitQuestion} << false
             << true;
     }
-    void exitQuestions() {
+    void exitQuestions()
+    {
         QFETCH(bool, modified);
         QFETCH(QList<bool>, answers);
         QFETCH(QStringList, asked);
@@ -87,7 +92,8 @@ private slots:
     }
 
     // Saving in the save question fails: the exit is called off so the list survives.
-    void failedSaveCancelsTheExit() {
+    void failedSaveCancelsTheExit()
+    {
         QTemporaryDir parent;
         Document d(parent.filePath(QStringLiteral("no/such/folder")));
         d.list.addPaths({"/p/a.jpg"});
@@ -100,7 +106,8 @@ private slots:
         QVERIFY(d.document.modified());
     }
 
-    void newDocumentEmptiesTheListAndKeepsModified() {
+    void newDocumentEmptiesTheListAndKeepsModified()
+    {
         Document d;
         d.list.addPaths({"/p/a.jpg"});
         d.document.setModified(true);
@@ -120,7 +127,8 @@ private slots:
         QCOMPARE(QFileInfo(d.document.currentFile()).size(), 0);
     }
 
-    void saveKeepsTheUnstorableMarkedAsChanged() {
+    void saveKeepsTheUnstorableMarkedAsChanged()
+    {
         Document d;
         d.list.addPaths({"/p/a.jpg", "/p/line\nbreak.jpg"});
         d.document.setModified(true);

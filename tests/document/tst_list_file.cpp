@@ -9,12 +9,14 @@ using namespace vantaloop;
 
 namespace {
 
-QByteArray contents(const QString &path) {
+QByteArray contents(const QString &path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-void put(const QString &path, const QByteArray &bytes) {
+void put(const QString &path, const QByteArray &bytes)
+{
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
@@ -26,7 +28,8 @@ class ListFileTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void parse_data() {
+    void parse_data()
+    {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QStringList>("entries");
         QTest::newRow("empty file") << QByteArray() << QStringList();
@@ -53,20 +56,23 @@ private slots:
         QTest::newRow("quote inside an unquoted field")
             << QByteArray("/a\"b\r\n") << QStringList{"/a\"b"};
     }
-    void parse() {
+    void parse()
+    {
         QFETCH(QByteArray, text);
         QFETCH(QStringList, entries);
         QCOMPARE(listfile::parse(text), entries);
     }
 
-    void writesCrLfAfterEveryLine() {
+    void writesCrLfAfterEveryLine()
+    {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("list.vvv"));
         QVERIFY(listfile::write(path, {"/a.jpg", "/b.jpg", "/b.jpg"}).ok);
         QCOMPARE(contents(path), QByteArray("/a.jpg\r\n/b.jpg\r\n/b.jpg\r\n"));
     }
 
-    void emptyListIsAnEmptyFile() {
+    void emptyListIsAnEmptyFile()
+    {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("empty.vvv"));
         put(path, "old contents\r\n");
@@ -77,7 +83,8 @@ private slots:
         QVERIFY(read.entries.isEmpty());
     }
 
-    void everyPathReadsBackAsItself_data() {
+    void everyPathReadsBackAsItself_data()
+    {
         QTest::addColumn<QString>("entry");
         QTest::newRow("plain") << "/home/u/pictures/a.jpg";
         QTest::newRow("comma") << "/home/u/Paris, 2024/a.jpg";
@@ -87,7 +94,8 @@ private slots:
         QTest::newRow("trailing blank") << "/odd/a.jpg ";
         QTest::newRow("quote inside") << "/odd/say \"cheese\".jpg";
     }
-    void everyPathReadsBackAsItself() {
+    void everyPathReadsBackAsItself()
+    {
         QFETCH(QString, entry);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("round.vvv"));
@@ -98,13 +106,15 @@ private slots:
     }
 
     // No line can hold these; the save says so instead of storing something else.
-    void unstorablePathsAreReportedNotMangled_data() {
+    void unstorablePathsAreReportedNotMangled_data()
+    {
         QTest::addColumn<QString>("entry");
         QTest::newRow("line break") << "/odd/a\nb.jpg";
         QTest::newRow("quote and comma") << "/odd/\"a,b\".jpg";
         QTest::newRow("leading quote") << "\"/odd/a.jpg";
     }
-    void unstorablePathsAreReportedNotMangled() {
+    void unstorablePathsAreReportedNotMangled()
+    {
         QFETCH(QString, entry);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("odd.vvv"));
@@ -114,7 +124,8 @@ private slots:
         QCOMPARE(listfile::read(path).entries, QStringList{"/fine.jpg"});
     }
 
-    void missingFileIsNotOpened() {
+    void missingFileIsNotOpened()
+    {
         QTemporaryDir dir;
         const auto read = listfile::read(dir.filePath(QStringLiteral("gone.vvv")));
         QVERIFY(!read.opened);
@@ -123,7 +134,8 @@ private slots:
 
     // A folder stands where the file should go: the write fails and says why, and
     // what was there is untouched.
-    void failedWriteLeavesWhatWasThere() {
+    void failedWriteLeavesWhatWasThere()
+    {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("taken.vvv"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken.vvv")));

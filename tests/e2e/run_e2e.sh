@@ -4,10 +4,11 @@
 set -euo pipefail
 
 binary=$(realpath "$1")
+make_picture=$(realpath "$2")
 if [[ -z ${E2E_INSIDE_XVFB:-} ]]; then
     export E2E_INSIDE_XVFB=1
     exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -nolisten tcp" \
-        "$0" "$binary"
+        "$0" "$binary" "$make_picture"
 fi
 
 work=$(mktemp -d)
@@ -53,8 +54,23 @@ geometry() {
         /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'
 }
 
-# Copies the program to a folder of its own: its folder is where the untitled list goes.
+# Waits up to $3 seconds for window $1 to have geometry $2; prints the last seen.
+wait_geometry() {
+    local deadline=$((SECONDS + $3)) seen
+    while ((SECONDS < deadline)); do
+        seen=$(geometry "$1")
+        [[ $seen == "$2" ]] && break
+        sleep 0.1
+    done
+    echo "$seen"
+}
+
+# Copies the program to a folder of its own: its folder is where the untitled list goes,
+# and where the setup window starts browsing. A small picture tree lies below it.
 cp "$binary" "$work/vantaloop"
+mkdir -p "$work/pics/sub"
+"$make_picture" "$work/pics/a.jpg" 200x150
+"$make_picture" "$work/pics/sub/b.jpg" 160x120
 QT_QPA_PLATFORM=xcb "$work/vantaloop" >"$log" 2>&1 &
 pid=$!
 
@@ -73,7 +89,33 @@ else
     echo "FAIL: the floating toolbar is not mapped"
     failures=$((failures + 1))
 fi
-check "no image window mapped" "" "$(xdotool search --onlyvisible --name '^View Image$' || true)"
+image_window() { xdotool search --onlyvisible --name '^View Image$' 2>/dev/null || true; }
+check "no image window mapped" "" "$(image_window)"
+
+# A recursive Add of the program's folder through the setup window, by keyboard:
+# from the slide list, Shift+Tab reaches Add, then Recursive.
+xdotool mousemove 640 300 click 1
+sleep 0.3
+xdotool key shift+Tab shift+Tab space Tab space
+sleep 1
+
+# Play on the floating toolbar (its third button): the first picture, centred.
+xdotool mousemove 941 755 click 1
+if image=$(wait_window "View Image" 10); then
+    check "image window centred at the first picture's size" "412 309 200 150" \
+        "$(geometry "$image")"
+    # One display time later the second picture is on screen.
+    check "the show moves on to the second picture" "432 324 160 120" \
+        "$(wait_geometry "$image" "432 324 160 120" 5)"
+else
+    echo "FAIL: playing the added pictures mapped no image window"
+    failures=$((failures + 1))
+fi
+
+# Stop (the fifth button) unmaps the image window.
+xdotool mousemove 987 755 click 1
+sleep 0.5
+check "Stop unmaps the image window" "" "$(image_window)"
 
 if ((failures > 0)); then
     echo "--- program output"

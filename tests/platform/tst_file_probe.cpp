@@ -12,7 +12,8 @@ class FileProbeTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void ordinaryFiles() {
+    void ordinaryFiles()
+    {
         QTemporaryDir dir;
         const auto make = [&](const QString &name) {
             QFile file(dir.filePath(name));
@@ -28,7 +29,8 @@ private slots:
     }
 
     // The attributes Samba and Wine keep in user.DOSATTRIB count too.
-    void storedAttributes_data() {
+    void storedAttributes_data()
+    {
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<bool>("ordinary");
         QTest::newRow("archive") << QByteArray("0x20") << true;
@@ -38,7 +40,8 @@ private slots:
         QTest::newRow("hidden archive, upper case") << QByteArray("0X22") << false;
         QTest::newRow("not a mask") << QByteArray("0xzz") << true;
     }
-    void storedAttributes() {
+    void storedAttributes()
+    {
         QFETCH(QByteArray, value);
         QFETCH(bool, ordinary);
         QTemporaryDir dir;

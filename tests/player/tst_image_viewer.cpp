@@ -13,7 +13,8 @@ using namespace vantaloop;
 namespace {
 
 QString writeSolid(const QTemporaryDir &dir, const QString &name, QSize size, QColor colour,
-                   const char *format) {
+                   const char *format)
+{
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
     const QString path = dir.filePath(name);
@@ -21,7 +22,8 @@ QString writeSolid(const QTemporaryDir &dir, const QString &name, QSize size, QC
     return path;
 }
 
-QSize screenSize() {
+QSize screenSize()
+{
     return QGuiApplication::primaryScreen()->geometry().size();
 }
 
@@ -32,7 +34,8 @@ class ImageViewerTest : public QObject {
 
 private slots:
     // The format comes from the content: a BMP named .jpg still loads.
-    void loadsEachFormatByContent_data() {
+    void loadsEachFormatByContent_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("format");
         QTest::newRow("bmp") << "a.bmp" << QByteArray("BMP");
@@ -40,7 +43,8 @@ private slots:
         QTest::newRow("xbm") << "a.xbm" << QByteArray("XBM");
         QTest::newRow("bmp named jpg") << "wrong.jpg" << QByteArray("BMP");
     }
-    void loadsEachFormatByContent() {
+    void loadsEachFormatByContent()
+    {
         QFETCH(QString, name);
         QFETCH(QByteArray, format);
         QTemporaryDir dir;
@@ -53,7 +57,8 @@ private slots:
         QCOMPARE(viewer.size(), QSize(30, 20)); // auto-size takes the picture's size
     }
 
-    void aDamagedPictureLeavesTheEarlierOne() {
+    void aDamagedPictureLeavesTheEarlierOne()
+    {
         QTemporaryDir dir;
         const QString good = writeSolid(dir, "good.bmp", QSize(8, 8), Qt::red, "BMP");
         const QString bad = dir.filePath(QStringLiteral("bad.jpg"));
@@ -73,7 +78,8 @@ private slots:
     }
 
     // Fixed size: a larger picture is scaled down keeping its shape, centred.
-    void fixedSizeFitsALargerPicture() {
+    void fixedSizeFitsALargerPicture()
+    {
         QTemporaryDir dir;
         const QString path = writeSolid(dir, "wide.bmp", QSize(200, 100), Qt::red, "BMP");
         ImageViewer viewer;
@@ -88,7 +94,8 @@ private slots:
     }
 
     // Fixed size: a smaller picture stays at its own size, centred.
-    void fixedSizeCentresASmallerPicture() {
+    void fixedSizeCentresASmallerPicture()
+    {
         QTemporaryDir dir;
         const QString path = writeSolid(dir, "small.bmp", QSize(20, 20), Qt::green, "BMP");
         ImageViewer viewer;
@@ -101,7 +108,8 @@ private slots:
         QCOMPARE(QColor(shot.pixel(41, 21)), QColor(Qt::green));
     }
 
-    void viewSizes_data() {
+    void viewSizes_data()
+    {
         QTest::addColumn<int>("code");
         QTest::addColumn<QSize>("size");
         QTest::newRow("640x480") << 1 << QSize(640, 480);
@@ -110,7 +118,8 @@ private slots:
     }
     // A view size applies to the window and the viewer at once, shown or not, but
     // the place waits for the next picture.
-    void viewSizes() {
+    void viewSizes()
+    {
         QFETCH(int, code);
         QFETCH(QSize, size);
         QTemporaryDir dir;
@@ -128,7 +137,8 @@ private slots:
         QVERIFY(window.isVisible());
     }
 
-    void autoSizeAfterAFixedSizeWaitsForTheNextPicture() {
+    void autoSizeAfterAFixedSizeWaitsForTheNextPicture()
+    {
         QTemporaryDir dir;
         ImageWindow window;
         window.setViewSize(1);
@@ -139,7 +149,8 @@ private slots:
         QCOMPARE(window.size(), QSize(60, 30));
     }
 
-    void everyLoadPlacesTheWindowWithThePositionThenChosen() {
+    void everyLoadPlacesTheWindowWithThePositionThenChosen()
+    {
         QTemporaryDir dir;
         const QString path = writeSolid(dir, "c.bmp", QSize(100, 50), Qt::blue, "BMP");
         ImageWindow window;

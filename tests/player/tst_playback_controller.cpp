@@ -23,7 +23,8 @@ public:
     int raised = 0;
     int hidden = 0;
 
-    bool showPicture(const QString &path) override {
+    bool showPicture(const QString &path) override
+    {
         if (undecodable.contains(path))
             return false;
         shown.append(path);
@@ -42,14 +43,16 @@ struct Show {
     FakeDisplay display;
     QStringList paths;
 
-    explicit Show(const QStringList &names = {"a.bmp", "b.bmp", "c.bmp"}) {
+    explicit Show(const QStringList &names = {"a.bmp", "b.bmp", "c.bmp"})
+    {
         for (const QString &name : names)
             paths.append(testing::writePicture(dir, name, QSize(4, 3)));
         list.addPaths(paths);
         playback.setDisplay(&display);
     }
 
-    QList<int> marked() const {
+    QList<int> marked() const
+    {
         QList<int> rows;
         for (const QModelIndex &index : selection.selectedIndexes())
             rows.append(index.row());
@@ -67,7 +70,8 @@ class PlaybackControllerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void playShowsFirstAtOnceThenEveryTick() {
+    void playShowsFirstAtOnceThenEveryTick()
+    {
         Show show;
         show.playback.playForward();
         QCOMPARE(show.display.shown, QStringList{show.paths[0]});
@@ -85,7 +89,8 @@ private slots:
         QCOMPARE(show.playback.fileLabel(), show.paths[1]);
     }
 
-    void backStartsAtTheLastAndWrapsFromTheFirst() {
+    void backStartsAtTheLastAndWrapsFromTheFirst()
+    {
         Show show;
         show.playback.playBackward();
         QCOMPARE(show.playback.currentIndex(), 2);
@@ -96,7 +101,8 @@ private slots:
                  (QStringList{show.paths[2], show.paths[1], show.paths[0], show.paths[2]}));
     }
 
-    void oneEntryShowsItselfAgainAndStaysMarked() {
+    void oneEntryShowsItselfAgainAndStaysMarked()
+    {
         Show show({"only.bmp"});
         show.playback.playForward();
         show.playback.timerTick();
@@ -107,7 +113,8 @@ private slots:
         QCOMPARE(show.marked(), QList<int>{0});
     }
 
-    void manualStepsRaiseTheWindowTicksDoNot() {
+    void manualStepsRaiseTheWindowTicksDoNot()
+    {
         Show show;
         show.playback.playForward(); // one step: raised
         show.playback.timerTick();
@@ -116,7 +123,8 @@ private slots:
         QCOMPARE(show.display.raised, 3);
     }
 
-    void stateTable_data() {
+    void stateTable_data()
+    {
         QTest::addColumn<int>("from");
         QTest::addColumn<Command>("command");
         QTest::addColumn<int>("state");
@@ -162,7 +170,8 @@ private slots:
         for (const Row &row : rows)
             QTest::newRow(row.name) << row.from << row.command << row.state << row.index;
     }
-    void stateTable() {
+    void stateTable()
+    {
         QFETCH(int, from);
         QFETCH(Command, command);
         QFETCH(int, state);
@@ -184,7 +193,8 @@ private slots:
         QCOMPARE(show.playback.showTimer().isActive(), state == 1 || state == 3);
     }
 
-    void everyCommandOnAnEmptyListChangesNothing_data() {
+    void everyCommandOnAnEmptyListChangesNothing_data()
+    {
         QTest::addColumn<Command>("command");
         QTest::newRow("play") << Command(&PlaybackController::playForward);
         QTest::newRow("back") << Command(&PlaybackController::playBackward);
@@ -199,7 +209,8 @@ private slots:
             p.goToSlide();
         });
     }
-    void everyCommandOnAnEmptyListChangesNothing() {
+    void everyCommandOnAnEmptyListChangesNothing()
+    {
         QFETCH(Command, command);
         Show show(QStringList{});
         QSignalSpy states(&show.playback, &PlaybackController::playStateChanged);
@@ -217,7 +228,8 @@ private slots:
         QCOMPARE(show.display.raised + show.display.hidden, 0);
     }
 
-    void stopHidesUnmarksAndKeepsTheLabel() {
+    void stopHidesUnmarksAndKeepsTheLabel()
+    {
         Show show;
         show.playback.playForward();
         show.playback.timerTick();
@@ -233,7 +245,8 @@ private slots:
         QCOMPARE(show.display.shown.last(), show.paths[0]);
     }
 
-    void nextWhileStoppedShowsWithoutStartingTheShow() {
+    void nextWhileStoppedShowsWithoutStartingTheShow()
+    {
         Show show;
         QSignalSpy states(&show.playback, &PlaybackController::playStateChanged);
         show.playback.stepNext();
@@ -244,12 +257,14 @@ private slots:
 
     // A slide that cannot be shown, gone or undecodable, is passed over: the earlier
     // picture stays, nothing is marked, the boxes keep their text, the show goes on.
-    void slideThatCannotBeShownIsPassedOver_data() {
+    void slideThatCannotBeShownIsPassedOver_data()
+    {
         QTest::addColumn<bool>("deleted");
         QTest::newRow("file deleted") << true;
         QTest::newRow("picture undecodable") << false;
     }
-    void slideThatCannotBeShownIsPassedOver() {
+    void slideThatCannotBeShownIsPassedOver()
+    {
         QFETCH(bool, deleted);
         Show show;
         if (deleted)
@@ -270,7 +285,8 @@ private slots:
         QCOMPARE(show.marked(), QList<int>{2});
     }
 
-    void hiddenFilesAndFoldersCountAsMissing() {
+    void hiddenFilesAndFoldersCountAsMissing()
+    {
         Show show({".hidden.bmp"});
         QDir(show.dir.path()).mkdir(QStringLiteral("folder.bmp"));
         show.list.addPath(show.dir.filePath(QStringLiteral("folder.bmp")));
@@ -279,7 +295,8 @@ private slots:
         QVERIFY(show.display.shown.isEmpty());
     }
 
-    void goToSlide_data() {
+    void goToSlide_data()
+    {
         QTest::addColumn<bool>("stopped"); // otherwise slide 1 is current
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("index");
@@ -297,7 +314,8 @@ private slots:
         QTest::newRow("stopped, rejected") << true << "9" << -1 << "0" << 0;
         QTest::newRow("stopped, accepted") << true << "2" << 1 << "2" << 1;
     }
-    void goToSlide() {
+    void goToSlide()
+    {
         QFETCH(bool, stopped);
         QFETCH(QString, typed);
         QFETCH(int, index);
@@ -314,7 +332,8 @@ private slots:
         QVERIFY(!show.playback.showTimer().isActive());
     }
 
-    void applyDisplayTime_data() {
+    void applyDisplayTime_data()
+    {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("interval");
         QTest::addColumn<QString>("text");
@@ -330,7 +349,8 @@ private slots:
         QTest::newRow("far too long") << "1e99" << 65000 << "65" << 10;
         QTest::newRow("half goes even") << "2.5" << 2000 << "2.5" << 2;
     }
-    void applyDisplayTime() {
+    void applyDisplayTime()
+    {
         QFETCH(QString, typed);
         QFETCH(int, interval);
         QFETCH(QString, text);
@@ -344,7 +364,8 @@ private slots:
         QVERIFY(!show.playback.showTimer().isActive()); // enabling is not its business
     }
 
-    void sliderSetsTheTimeAfterATypedLongTime() {
+    void sliderSetsTheTimeAfterATypedLongTime()
+    {
         Show show;
         show.playback.setTimerText(QStringLiteral("30"));
         show.playback.applyDisplayTime();
@@ -355,14 +376,16 @@ private slots:
         QCOMPARE(texts.size(), 1);
     }
 
-    void timeWorksOnAnEmptyList() {
+    void timeWorksOnAnEmptyList()
+    {
         Show show(QStringList{});
         show.playback.setTimerText(QStringLiteral("7"));
         show.playback.applyDisplayTime();
         QCOMPARE(show.playback.showTimer().interval(), 7000);
     }
 
-    void realTimerAdvancesTheShow() {
+    void realTimerAdvancesTheShow()
+    {
         Show show;
         show.playback.setTimerText(QStringLiteral("1"));
         show.playback.applyDisplayTime();

@@ -9,7 +9,8 @@ class PresentationTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void fixedViewSize_data() {
+    void fixedViewSize_data()
+    {
         QTest::addColumn<int>("code");
         QTest::addColumn<QSize>("size");
         QTest::newRow("auto") << 0 << QSize();
@@ -21,13 +22,15 @@ private slots:
         QTest::newRow("1600x1200") << 6 << QSize(1600, 1200);
         QTest::newRow("out of range") << 7 << QSize();
     }
-    void fixedViewSize() {
+    void fixedViewSize()
+    {
         QFETCH(int, code);
         QFETCH(QSize, size);
         QCOMPARE(presentation::fixedViewSize(code), size);
     }
 
-    void placement_data() {
+    void placement_data()
+    {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QSize>("window");
         QTest::addColumn<int>("code");
@@ -52,7 +55,8 @@ private slots:
         QTest::newRow("no button selected keeps the last place")
             << QSize(800, 600) << QSize(400, 300) << -1 << last;
     }
-    void placement() {
+    void placement()
+    {
         QFETCH(QSize, screen);
         QFETCH(QSize, window);
         QFETCH(int, code);

@@ -10,7 +10,8 @@ class ToolbarLogicTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void routesByKey_data() {
+    void routesByKey_data()
+    {
         QTest::addColumn<QString>("key");
         QTest::addColumn<Command>("main");
         QTest::addColumn<Command>("floating");
@@ -31,7 +32,8 @@ private slots:
         QTest::newRow("unknown") << "Rewind" << Command::None << Command::None;
         QTest::newRow("keys are exact") << "play" << Command::None << Command::None;
     }
-    void routesByKey() {
+    void routesByKey()
+    {
         QFETCH(QString, key);
         QFETCH(Command, main);
         QFETCH(Command, floating);
@@ -39,7 +41,8 @@ private slots:
         QCOMPARE(commandForKey(key, false), floating);
     }
 
-    void twins_data() {
+    void twins_data()
+    {
         QTest::addColumn<int>("state");
         QTest::addColumn<QList<bool>>("visible"); // Play PlayOn Pause PauseOn Back BackOn
         QTest::newRow("stopped") << 0 << QList<bool>{true, false, true, false, true, false};
@@ -47,7 +50,8 @@ private slots:
         QTest::newRow("paused") << 2 << QList<bool>{true, false, false, true, true, false};
         QTest::newRow("backward") << 3 << QList<bool>{true, false, true, false, false, true};
     }
-    void twins() {
+    void twins()
+    {
         QFETCH(int, state);
         QFETCH(QList<bool>, visible);
         const auto t = twinVisibility(state);
@@ -57,7 +61,8 @@ private slots:
     }
     void otherStatesChangeNothing() { QVERIFY(!twinVisibility(4)); }
 
-    void placement_data() {
+    void placement_data()
+    {
         QTest::addColumn<int>("code");
         QTest::addColumn<bool>("recording");
         QTest::addColumn<QPoint>("current");
@@ -74,7 +79,8 @@ private slots:
         QTest::newRow("record off on the right stays flush")
             << 6 << false << QPoint(635, 0) << QRect(658, 0, 142, 26);
     }
-    void placement() {
+    void placement()
+    {
         QFETCH(int, code);
         QFETCH(bool, recording);
         QFETCH(QPoint, current);

@@ -9,7 +9,8 @@ class TypedNumberTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void reads_data() {
+    void reads_data()
+    {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("expected");
         QTest::newRow("plain") << "7" << 7.0;
@@ -33,21 +34,24 @@ private slots:
         QTest::newRow("blank inside ends the number") << "1 2" << 1.0;
         QTest::newRow("twenty digits") << "99999999999999999999" << 1e20;
     }
-    void reads() {
+    void reads()
+    {
         QFETCH(QString, text);
         QFETCH(double, expected);
         QCOMPARE(readTypedNumber(text), expected);
     }
 
     // Any size above range must compare as above range, never wrap or turn small.
-    void hugeValuesStayHuge_data() {
+    void hugeValuesStayHuge_data()
+    {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("positive");
         QTest::newRow("overflowing exponent") << "1e999" << true;
         QTest::newRow("negative overflow") << "-1e999" << false;
         QTest::newRow("long digits") << "1" + QString(400, u'0') << true;
     }
-    void hugeValuesStayHuge() {
+    void hugeValuesStayHuge()
+    {
         QFETCH(QString, text);
         QFETCH(bool, positive);
         const double value = readTypedNumber(text);

@@ -15,7 +15,8 @@ namespace {
 class CountingDisplay : public SlideDisplay {
 public:
     QStringList shown;
-    bool showPicture(const QString &path) override {
+    bool showPicture(const QString &path) override
+    {
         shown.append(path);
         return true;
     }
@@ -34,14 +35,16 @@ struct Setup {
     SetupController setup{&list, &selection, &playback, &document, &prompts};
     CountingDisplay display;
 
-    explicit Setup(int pictures = 10) {
+    explicit Setup(int pictures = 10)
+    {
         QStringList paths;
         for (int i = 0; i < pictures; ++i)
             paths.append(testing::writePicture(dir, QStringLiteral("%1.bmp").arg(i), QSize(2, 2)));
         list.addPaths(paths);
         playback.setDisplay(&display);
     }
-    void select(std::initializer_list<int> rows) {
+    void select(std::initializer_list<int> rows)
+    {
         selection.clearSelection();
         for (int row : rows)
             selection.select(list.index(row), QItemSelectionModel::Select);
@@ -56,7 +59,8 @@ class SetupControllerTest : public QObject {
 private slots:
     // The current number stays: after removing entries in front of it, it names
     // another file.
-    void removeKeepsTheCurrentNumber() {
+    void removeKeepsTheCurrentNumber()
+    {
         Setup s;
         s.playback.setIndexText(QStringLiteral("8"));
         s.playback.goToSlide();
@@ -70,7 +74,8 @@ private slots:
         QVERIFY(s.document.modified());
     }
 
-    void removingTheTailMovesTheCurrentSlideToTheLast() {
+    void removingTheTailMovesTheCurrentSlideToTheLast()
+    {
         Setup s;
         s.playback.setIndexText(QStringLiteral("10"));
         s.playback.goToSlide();
@@ -80,7 +85,8 @@ private slots:
         QCOMPARE(s.playback.indexText(), QStringLiteral("7"));
     }
 
-    void removingEverythingStopsTheTimerButNotThePlayState() {
+    void removingEverythingStopsTheTimerButNotThePlayState()
+    {
         Setup s;
         s.playback.playForward();
         QVERIFY(s.playback.showTimer().isActive());
@@ -94,14 +100,16 @@ private slots:
         QCOMPARE(s.playback.playState(), PlayState::Forward);
     }
 
-    void removeWithNothingSelectedStillMarksTheListChanged() {
+    void removeWithNothingSelectedStillMarksTheListChanged()
+    {
         Setup s;
         s.setup.removeSelected();
         QCOMPARE(s.list.count(), 10);
         QVERIFY(s.document.modified());
     }
 
-    void clearStopsTheShowAndEmptiesTheNumberBox() {
+    void clearStopsTheShowAndEmptiesTheNumberBox()
+    {
         Setup s;
         s.playback.playForward();
         s.setup.clearList();
@@ -112,14 +120,16 @@ private slots:
         QVERIFY(!s.document.modified()); // Clear is not an edit to be saved
     }
 
-    void clearOnAnEmptyListLeavesThePlayState() {
+    void clearOnAnEmptyListLeavesThePlayState()
+    {
         Setup s(0);
         s.setup.clearList();
         QCOMPARE(s.playback.indexText(), QString());
         QCOMPARE(s.playback.playState(), PlayState::Stopped);
     }
 
-    void doubleClickDuringAShowContinuesFromThere() {
+    void doubleClickDuringAShowContinuesFromThere()
+    {
         Setup s;
         s.playback.playForward();
         s.setup.makeEntryCurrent(4);
@@ -131,7 +141,8 @@ private slots:
         QCOMPARE(s.playback.playState(), PlayState::Forward);
     }
 
-    void doubleClickWithoutAFocusedEntry() {
+    void doubleClickWithoutAFocusedEntry()
+    {
         Setup s;
         s.setup.makeEntryCurrent(-1);
         QCOMPARE(s.playback.currentIndex(), -1);
@@ -139,14 +150,16 @@ private slots:
         QVERIFY(s.display.shown.isEmpty());
     }
 
-    void addMarksTheListChangedEvenWhenNothingIsAdded() {
+    void addMarksTheListChangedEvenWhenNothingIsAdded()
+    {
         Setup s(0);
         QCOMPARE(s.setup.addFiles({}), 0);
         QVERIFY(s.document.modified());
         QVERIFY(s.prompts.messages.isEmpty());
     }
 
-    void addPastTheLimitSaysHowManyWereLeftOut() {
+    void addPastTheLimitSaysHowManyWereLeftOut()
+    {
         Setup s(0);
         QStringList paths;
         for (int i = 0; i < SlideListModel::MaxEntries - 2; ++i)

@@ -6,7 +6,8 @@ using namespace vantaloop;
 
 namespace {
 
-SetupLayoutInput example() {
+SetupLayoutInput example()
+{
     SetupLayoutInput in;
     in.width = 9600;
     in.height = 6000;
@@ -25,14 +26,16 @@ class SetupLayoutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void framesFollowTheWindowSize() {
+    void framesFollowTheWindowSize()
+    {
         const SetupLayout l = layoutSetupWindow(example());
         QCOMPARE(l.fraSource, QRectF(192, 60, 2880, 5820));
         QCOMPARE(l.fraSelect, QRectF(3360, 60, 6048, 3300));
         QCOMPARE(l.lstBox, QRectF(195, 390, 6048 - 390, 3300 - 585));
     }
 
-    void typeBoxesAreEvenlySpaced() {
+    void typeBoxesAreEvenlySpaced()
+    {
         const SetupLayoutInput in = example();
         const SetupLayout l = layoutSetupWindow(in);
         QCOMPARE(l.chkType[0].top(), 192 + in.th);
@@ -43,7 +46,8 @@ private slots:
         QCOMPARE(l.chkType[0].width(), 0.85 * 2880);
     }
 
-    void buttonsStandTwoWsApart() {
+    void buttonsStandTwoWsApart()
+    {
         const SetupLayoutInput in = example();
         const SetupLayout l = layoutSetupWindow(in);
         QCOMPARE(l.cmdAdd.topLeft(), QPointF(3360 + in.th, 3360 + in.th));
@@ -53,7 +57,8 @@ private slots:
         QCOMPARE(l.cmdClear.top(), l.cmdAdd.top());
     }
 
-    void boxesStandUnderTheirLabels() {
+    void boxesStandUnderTheirLabels()
+    {
         const SetupLayoutInput in = example();
         const SetupLayout l = layoutSetupWindow(in);
         QCOMPARE(l.txtNum.top(), l.lblNum.bottom() + in.th);
@@ -65,7 +70,8 @@ private slots:
         QCOMPARE(l.lblName.bottom(), l.lblFile.top());
     }
 
-    void positionFrameFillsTheCorner() {
+    void positionFrameFillsTheCorner()
+    {
         const SetupLayoutInput in = example();
         const SetupLayout l = layoutSetupWindow(in);
         QCOMPARE(l.fraPos.left(), l.cmdClear.left() + 972 + 2.5 * in.tw);

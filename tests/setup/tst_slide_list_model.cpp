@@ -10,7 +10,8 @@ class SlideListModelTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void keepsCaseInsensitiveOrder_data() {
+    void keepsCaseInsensitiveOrder_data()
+    {
         QTest::addColumn<QStringList>("added");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("case ignored")
@@ -26,7 +27,8 @@ private slots:
             << QStringList{"/a/a.jpg", "/a/b.jpg", "/a/b/c.jpg"};
     }
     // One at a time and in one batch, the list ends the same.
-    void keepsCaseInsensitiveOrder() {
+    void keepsCaseInsensitiveOrder()
+    {
         QFETCH(QStringList, added);
         QFETCH(QStringList, expected);
         SlideListModel single;
@@ -39,7 +41,8 @@ private slots:
         QCOMPARE(batch.paths(), expected);
     }
 
-    void addingAFolderTwiceDoublesEveryEntry() {
+    void addingAFolderTwiceDoublesEveryEntry()
+    {
         SlideListModel model;
         const QStringList folder{"/pics/c.jpg", "/pics/a.jpg", "/pics/b.jpg"};
         model.addPaths(folder);
@@ -49,7 +52,8 @@ private slots:
     }
 
     // A batch that lands in several places must keep marks on the entries they were on.
-    void interleavedBatchKeepsSelectionOnItsEntries() {
+    void interleavedBatchKeepsSelectionOnItsEntries()
+    {
         SlideListModel model;
         QItemSelectionModel selection(&model);
         model.addPaths({"b", "d"});
@@ -66,7 +70,8 @@ private slots:
         QCOMPARE(counts.first().first().toInt(), 5);
     }
 
-    void stopsAtTheLimit() {
+    void stopsAtTheLimit()
+    {
         SlideListModel model;
         QStringList many;
         for (int i = 0; i < SlideListModel::MaxEntries + 5; ++i)
@@ -82,14 +87,16 @@ private slots:
         QVERIFY(model.addPath(QStringLiteral("/p/a.jpg")));
     }
 
-    void replaceAllSortsAndReportsOverflow() {
+    void replaceAllSortsAndReportsOverflow()
+    {
         SlideListModel model;
         model.addPaths({"old"});
         QCOMPARE(model.replaceAll({"b", "A", "c"}), 0);
         QCOMPARE(model.paths(), (QStringList{"A", "b", "c"}));
     }
 
-    void removeRowsRejectsBadRanges() {
+    void removeRowsRejectsBadRanges()
+    {
         SlideListModel model;
         model.addPaths({"a", "b", "c"});
         QVERIFY(!model.removeRows(2, 2));

@@ -18,7 +18,8 @@ public:
     QStringList questions;
     QStringList messages;
 
-    bool askYesNo(const QString &text, const QString &, int) override {
+    bool askYesNo(const QString &text, const QString &, int) override
+    {
         questions.append(text);
         return answers.isEmpty() ? false : answers.takeFirst();
     }
@@ -27,7 +28,8 @@ public:
 
 // Writes a small real picture file of the given size and format into dir.
 inline QString writePicture(const QTemporaryDir &dir, const QString &name, QSize size,
-                            const char *format = "BMP") {
+                            const char *format = "BMP")
+{
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::darkCyan);
     const QString path = dir.filePath(name);
