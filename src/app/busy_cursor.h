@@ -1,17 +1,31 @@
 #pragma once
 
+#include <QCursor>
 #include <QGuiApplication>
 
 namespace vantaloop {
 
 // Shows the busy pointer for its lifetime, so every way out of a long command
-// restores the default pointer.
+// restores the default pointer. Without a GUI application (command-line tools and
+// tests) there is no pointer and it does nothing.
 class BusyCursor {
 public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor()
+        : m_active(qGuiApp != nullptr)
+    {
+        if (m_active)
+            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    }
+    ~BusyCursor()
+    {
+        if (m_active)
+            QGuiApplication::restoreOverrideCursor();
+    }
     BusyCursor(const BusyCursor &) = delete;
     BusyCursor &operator=(const BusyCursor &) = delete;
+
+private:
+    bool m_active;
 };
 
 } // namespace vantaloop

@@ -2,8 +2,10 @@
 
 #include "app/message_box_prompts.h"
 #include "app/startup.h"
+#include "document/picture_printing.h"
 #include "player/control_buttons.h"
 #include "player/floating_toolbar.h"
+#include "player/image_viewer.h"
 #include "player/image_window.h"
 #include "setup/setup_window.h"
 
@@ -15,6 +17,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QToolBar>
 
@@ -33,28 +38,22 @@ QString enterProgramFolder()
     return QDir::currentPath();
 }
 
-// A menu array: each item carries its index, and one handler receives it.
-QMenu *menuArray(QMenuBar *bar, const char *name, const QString &title,
-                 std::initializer_list<const char *> captions)
-{
-    QMenu *menu = bar->addMenu(title);
-    menu->setObjectName(QLatin1String(name));
-    int index = 0;
-    for (const char *caption : captions) {
-        QAction *item = caption ? menu->addAction(QCoreApplication::translate("Menu", caption))
-                                : menu->addSeparator();
-        item->setData(index++);
-    }
-    return menu;
-}
-
-QAction *item(QMenu *menu, int index)
+QAction *item(const QMenu *menu, int index)
 {
     for (QAction *action : menu->actions()) {
-        if (action->data().toInt() == index)
+        if (!isRecentEntry(action) && action->data().toInt() == index)
             return action;
     }
     return nullptr;
+}
+
+// Items whose windows are not built yet: the file tools, the demonstration, help.
+void disableUnbuiltItems(const Menus &menus)
+{
+    for (int index : {0, 1, 3})
+        item(menus.option, index)->setEnabled(false);
+    for (QAction *action : menus.help->actions())
+        action->setEnabled(false);
 }
 
 } // namespace
@@ -65,16 +64,19 @@ MainWindow::MainWindow(UserPrompts *prompts)
     , m_prompts(prompts ? prompts : m_ownPrompts.get())
     , m_selection(&m_list)
     , m_playback(&m_list, &m_selection)
-    , m_document(&m_list, m_prompts, workFolderFor(m_appFolder))
+    , m_document(&m_list, &m_playback, m_prompts, workFolderFor(m_appFolder))
     , m_setup(&m_list, &m_selection, &m_playback, &m_document, m_prompts)
     , m_source(&m_volumes, m_prompts)
+    , m_recorder(&m_list, &m_playback, m_prompts, m_appFolder)
     , m_mdi(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("mdiMovie"));
     setWindowTitle(tr("Play Image Files"));
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(m_mdi);
-    createMenus();
+    m_mainMenus = createMainWindowMenus(this);
+    wireMenus(m_mainMenus);
+    showMenusFor(nullptr);
     createToolbar();
 
     connect(&m_document, &DocumentController::captionChanged, this, &QWidget::setWindowTitle);
@@ -82,10 +84,16 @@ MainWindow::MainWindow(UserPrompts *prompts)
             &MainWindow::showSetupWindow);
     connect(&m_document, &DocumentController::floatingToolbarRequested, this,
             &MainWindow::showFloatingToolbar);
+    connect(&m_document, &DocumentController::recentFilesChanged, this,
+            [this](const QStringList &files) {
+                showRecentFiles(m_mainMenus.file, files);
+                showRecentFiles(m_setupMenus.file, files);
+            });
     connect(&m_playback, &PlaybackController::playStateChanged, this, [this](PlayState state) {
         syncPlayButtons(m_floating->toolBar(), state);
         syncPlayButtons(tlBar, state);
     });
+    connect(&m_recorder, &Recorder::recordingChanged, this, &MainWindow::showRecording);
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QRect geometry = mainWindowGeometry(screen.size());
@@ -93,34 +101,31 @@ MainWindow::MainWindow(UserPrompts *prompts)
     move(screen.topLeft() + geometry.topLeft());
 }
 
-MainWindow::~MainWindow() = default;
-
-void MainWindow::createMenus()
+MainWindow::~MainWindow()
 {
-    QMenu *file = menuArray(menuBar(), "mnuFile", tr("&File"),
-                            {"&New", "&Open  ...", nullptr, "&Save", "Save &As  ...", nullptr,
-                             "Print Set&up  ...", "&Print", nullptr, "E&xit"});
-    // Slide-list files are only saved so far: opening, Save As and printing come later.
-    for (int index : {1, 4, 6, 7})
-        item(file, index)->setEnabled(false);
-    // Recent files go below this separator.
-    file->addSeparator()->setObjectName(QStringLiteral("mnuFileArray"));
-    connect(file, &QMenu::triggered, this, [this](QAction *action) {
-        if (!action->objectName().startsWith(QLatin1String("mnuFileArray")))
-            onFileMenu(action->data().toInt());
+    // The frame's children outlive this object's own members while it is destroyed.
+    disconnect(m_mdi, nullptr, this, nullptr);
+}
+
+void MainWindow::wireMenus(const Menus &menus)
+{
+    disableUnbuiltItems(menus);
+    connect(menus.file, &QMenu::triggered, this, [this](QAction *action) {
+        if (isRecentEntry(action))
+            m_document.openRecentFile(action->data().toInt());
+        else
+            fileMenuCommand(action->data().toInt());
     });
-
-    QMenu *option =
-        menuArray(menuBar(), "mnuOption", tr("&Option"),
-                  {"Change &Attribute", "Change &Extension", "&Vanta Loop", "Slide &Demo"});
-    for (int index : {0, 1, 3}) // the file tools and the demonstration come later
-        item(option, index)->setEnabled(false);
-    connect(option, &QMenu::triggered, this,
-            [this](QAction *action) { onOptionMenu(action->data().toInt()); });
-
-    QMenu *help = menuArray(menuBar(), "mnuHelp", tr("&Help"), {"&Help On", "&About"});
-    for (QAction *action : help->actions()) // help and About come later
-        action->setEnabled(false);
+    connect(menus.option, &QMenu::triggered, this,
+            [this](QAction *action) { optionMenuCommand(action->data().toInt()); });
+    if (menus.view) {
+        connect(menus.view, &QMenu::triggered, this,
+                [this](QAction *action) { setViewSize(action->data().toInt()); });
+    }
+    if (menus.control) {
+        connect(menus.control, &QMenu::triggered, this,
+                [this](QAction *action) { controlMenuCommand(action->data().toInt()); });
+    }
 }
 
 void MainWindow::createToolbar()
@@ -130,8 +135,6 @@ void MainWindow::createToolbar()
     tlBar->setMovable(false);
     tlBar->setFloatable(false);
     addControlButtons(tlBar, true);
-    buttonForKey(tlBar, QStringLiteral("Open"))->setEnabled(false);
-    buttonForKey(tlBar, QStringLiteral("Print"))->setEnabled(false);
     connect(tlBar, &QToolBar::actionTriggered, this, [this](QAction *action) {
         runCommand(toolbar::commandForKey(action->objectName(), true));
     });
@@ -150,10 +153,18 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::startUp()
 {
     m_setupWindow = new SetupWindow(&m_list, &m_selection, &m_playback, &m_setup, &m_source);
+    m_setupMenus = createSetupWindowMenus(m_setupWindow);
+    wireMenus(m_setupMenus);
     m_setupSub = m_mdi->addSubWindow(m_setupWindow);
     m_setupSub->setObjectName(QStringLiteral("frmPrepareFrame"));
     m_setupSub->setGeometry(QRect(QPoint(0, 0), m_mdi->viewport()->size()));
     connect(m_setupWindow, &SetupWindow::hideRequested, m_setupSub, &QWidget::hide);
+    connect(m_setupWindow, &SetupWindow::recordingStartRequested, &m_recorder,
+            &Recorder::startRecording);
+    connect(m_setupWindow, &SetupWindow::recordingStopRequested, &m_recorder,
+            &Recorder::stopRecording);
+    // The active child's menus stand in the menu bar, as in a multiple-document frame.
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainWindow::showMenusFor);
 
     m_document.newDocument();
     // The welcome screen, when it exists, is created here and sets the version text.
@@ -169,10 +180,19 @@ void MainWindow::startUp()
             &ImageWindow::setPositionCode);
 }
 
+void MainWindow::showMenusFor(QMdiSubWindow *active)
+{
+    const Menus &menus = active && active == m_setupSub ? m_setupMenus : m_mainMenus;
+    menuBar()->clear();
+    for (QMenu *menu : menus.inOrder())
+        menuBar()->addMenu(menu);
+}
+
 void MainWindow::showSetupWindow()
 {
     m_setupSub->show();
     m_mdi->setActiveSubWindow(m_setupSub);
+    showMenusFor(m_setupSub);
 }
 
 void MainWindow::showFloatingToolbar()
@@ -197,8 +217,14 @@ void MainWindow::runCommand(toolbar::Command command)
     case Command::New:
         m_document.newDocument();
         break;
+    case Command::Open:
+        m_document.openDocument();
+        break;
     case Command::Save:
         m_document.saveDocument();
+        break;
+    case Command::Print:
+        printOnDefaultPrinter();
         break;
     case Command::Previous:
         m_playback.stepPrevious();
@@ -218,32 +244,44 @@ void MainWindow::runCommand(toolbar::Command command)
     case Command::Back:
         m_playback.playBackward();
         break;
-    case Command::Open:   // disabled until list files can be opened
-    case Command::Print:  // disabled until printing exists
-    case Command::Record: // hidden until record mode exists
+    case Command::Record:
+        m_recorder.recordCurrentSlide();
+        break;
     case Command::None:
         break;
     }
 }
 
-void MainWindow::onFileMenu(int index)
+void MainWindow::fileMenuCommand(int index)
 {
     switch (index) {
     case 0:
         m_document.newDocument();
         break;
+    case 1:
+        m_document.openDocument();
+        break;
     case 3:
         m_document.saveDocument();
+        break;
+    case 4:
+        m_document.saveDocumentAs();
+        break;
+    case 6:
+        printWithDialog();
+        break;
+    case 7:
+        printOnDefaultPrinter();
         break;
     case 9:
         exitProgram();
         break;
-    default:
+    default: // separators
         break;
     }
 }
 
-void MainWindow::onOptionMenu(int index)
+void MainWindow::optionMenuCommand(int index)
 {
     if (index == 2) {
         showSetupWindow();
@@ -251,10 +289,75 @@ void MainWindow::onOptionMenu(int index)
     }
 }
 
+void MainWindow::controlMenuCommand(int index)
+{
+    static constexpr toolbar::Command commands[] = {
+        toolbar::Command::Previous, toolbar::Command::Next, toolbar::Command::Play,
+        toolbar::Command::Pause,    toolbar::Command::Stop, toolbar::Command::Back};
+    if (index >= 0 && index < int(std::size(commands)))
+        runCommand(commands[index]);
+}
+
+void MainWindow::setViewSize(int index)
+{
+    checkViewItem(m_setupMenus.view, index);
+    m_imageWindow->setViewSize(index);
+}
+
+bool MainWindow::printImage(QPrinter &printer, int copies)
+{
+    const QImage &picture = m_imageWindow->viewer()->picture();
+    if (picture.isNull()) {
+        m_prompts->showMessage(tr("There is no picture to print yet: show a slide first."),
+                               QString(), MessageStyle::Exclamation);
+        return false;
+    }
+    if (!printPicture(printer, picture, copies)) {
+        m_prompts->showMessage(
+            tr("The picture could not be printed on \"%1\".").arg(printer.printerName()), QString(),
+            MessageStyle::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::printOnDefaultPrinter()
+{
+    const QPrinterInfo target = QPrinterInfo::defaultPrinter();
+    if (target.isNull()) {
+        m_prompts->showMessage(tr("No printer is set up. Print Setup can print to a file."),
+                               QString(), MessageStyle::Exclamation);
+        return;
+    }
+    QPrinter printer(target, QPrinter::HighResolution);
+    printImage(printer, 1);
+}
+
+void MainWindow::printWithDialog()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // One print of the picture for each copy asked for.
+    const int copies = printer.copyCount();
+    printer.setCopyCount(1);
+    printImage(printer, copies);
+}
+
+void MainWindow::showRecording(bool on)
+{
+    m_floating->setRecording(on);
+    setRecordButtonVisible(m_floating->toolBar(), on);
+    m_floating->placeToolbar(on ? 5 : 6);
+    setRecordButtonVisible(tlBar, on);
+}
+
 void MainWindow::exitProgram()
 {
     if (!m_document.exitProgram())
         return;
+    m_recorder.stopRecording();
     emit programEnding();
     QCoreApplication::quit();
 }

@@ -1,5 +1,6 @@
 #include "app/message_box_prompts.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace vantaloop {
@@ -40,6 +41,36 @@ bool MessageBoxPrompts::askYesNo(const QString &text, const QString &title, int 
 void MessageBoxPrompts::showMessage(const QString &text, const QString &title, int style)
 {
     run(text, title, style);
+}
+
+} // namespace vantaloop
+
+namespace vantaloop {
+
+QString MessageBoxPrompts::chooseFile(FileChoice choice, const QString &folder)
+{
+    // The descriptions are the ones users know; the patterns after them are what the
+    // dialog filters by, so that "All Files" shows every file, also one without a dot.
+    const QString allFiles = QStringLiteral("All Files (*.*) (*)");
+    const QString lists = QStringLiteral("Windows bitmap (*.vvv) (*.vvv)");
+    QFileDialog dialog(m_parent);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters({allFiles, lists});
+    dialog.selectNameFilter(lists);
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    if (choice == FileChoice::OpenList) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // Record mode appends and never replaces, so choosing an existing file is fine.
+        if (choice == FileChoice::RecordList)
+            dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return QDir::toNativeSeparators(dialog.selectedFiles().first());
 }
 
 } // namespace vantaloop

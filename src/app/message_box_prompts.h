@@ -16,6 +16,7 @@ public:
 
     bool askYesNo(const QString &text, const QString &title, int style) override;
     void showMessage(const QString &text, const QString &title, int style) override;
+    QString chooseFile(FileChoice choice, const QString &folder) override;
 
 private:
     int run(const QString &text, const QString &title, int style);

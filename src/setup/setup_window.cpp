@@ -161,12 +161,8 @@ void SetupWindow::createControls()
     for (int i = 0; i < 4; ++i)
         m_popup->addAction(tr(placements[i]))->setData(i);
     m_popup->addSeparator()->setData(4);
-    // Record mode is not built yet: its two items are shown but cannot be chosen.
-    for (auto [index, caption] : {std::pair{5, "St&art Record"}, std::pair{6, "St&op Record"}}) {
-        QAction *item = m_popup->addAction(tr(caption));
-        item->setData(index);
-        item->setEnabled(false);
-    }
+    m_popup->addAction(tr("St&art Record"))->setData(5);
+    m_popup->addAction(tr("St&op Record"))->setData(6);
 
     for (size_t i = 1; i < chkType.size(); ++i)
         QWidget::setTabOrder(chkType[i - 1], chkType[i]);
@@ -234,7 +230,11 @@ void SetupWindow::bindControllers()
     }
     connect(m_popup, &QMenu::triggered, this, [this](QAction *item) {
         const int index = item->data().toInt();
-        if (index >= 0 && index <= 3)
+        if (index == 5)
+            emit recordingStartRequested();
+        else if (index == 6)
+            emit recordingStopRequested();
+        else
             emit toolbarPlacementChosen(index);
     });
 }

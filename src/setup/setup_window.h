@@ -41,6 +41,8 @@ public:
 signals:
     void positionChosen(int code);
     void toolbarPlacementChosen(int code);
+    void recordingStartRequested();
+    void recordingStopRequested();
     // The user closed the window: it is only hidden.
     void hideRequested();
 

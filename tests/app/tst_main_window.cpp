@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "document/list_file.h"
 #include "player/floating_toolbar.h"
 #include "player/image_viewer.h"
 #include "player/image_window.h"
@@ -8,7 +9,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -29,6 +34,23 @@ QList<bool> twins(const QToolBar *bar)
     for (const char *key : {"Play", "PlayOn", "Pause", "PauseOn", "Back", "BackOn"})
         visible.append(button(bar, key)->isVisible());
     return visible;
+}
+
+QStringList captions(const QMenu *menu)
+{
+    QStringList result;
+    for (const QAction *item : menu->actions())
+        result.append(item->isSeparator() ? QStringLiteral("-") : item->text());
+    return result;
+}
+
+QAction *menuItem(const QMenu *menu, const QString &caption)
+{
+    for (QAction *item : menu->actions()) {
+        if (item->text() == caption)
+            return item;
+    }
+    return nullptr;
 }
 
 struct Program {
@@ -200,6 +222,149 @@ private slots:
         button(p.mainBar(), "Stop")->trigger();
         QVERIFY(!image->isVisible());
         QCOMPARE(p.window.findChild<QLineEdit *>(QStringLiteral("txtIndex"))->text(), "0");
+    }
+
+    void setupWindowMenus()
+    {
+        Program p;
+        const Menus &menus = p.window.setupMenus();
+        QCOMPARE(menus.file->title(), QStringLiteral("File"));
+        QCOMPARE(captions(menus.file),
+                 (QStringList{"&New", "&Open  ...", "-", "&Save", "Save &As  ...", "-",
+                              "Print Set&up", "&Print", "-", "E&xit", "-"}));
+        QCOMPARE(p.window.mainMenus().file->title(), QStringLiteral("&File"));
+        QCOMPARE(captions(p.window.mainMenus().file).at(6), QStringLiteral("Print Set&up  ..."));
+        QCOMPARE(captions(menus.view), (QStringList{"Auto Zise", "640x480", "800x600", "1024x768",
+                                                    "1152x882", "1280x1024", "1600x1200"}));
+        QCOMPARE(captions(menus.control),
+                 (QStringList{"Pre&vious", "&Next", "&Play", "P&ause", "&Stop", "&Back"}));
+        QCOMPARE(captions(menus.option), (QStringList{"Change &Attribute", "Change &Extension",
+                                                      "&Vanta Loop", "Slide &Demo"}));
+        QCOMPARE(captions(menus.help), (QStringList{"&Help On", "&About"}));
+        // The active setup window's menus stand in the menu bar.
+        QStringList bar;
+        for (QAction *action : p.window.menuBar()->actions())
+            bar.append(action->text());
+        QCOMPARE(bar, (QStringList{"File", "View", "&Control", "&Option", "&Help"}));
+    }
+
+    void viewMenuSizesTheImageWindowAtOnce()
+    {
+        Program p;
+        QMenu *view = p.window.setupMenus().view;
+        QVERIFY(view->actions().at(0)->isChecked());
+        for (int i = 0; i < 2; ++i)
+            menuItem(view, "800x600")->trigger();
+        int checked = 0;
+        for (QAction *item : view->actions())
+            checked += item->isChecked();
+        QCOMPARE(checked, 1);
+        QVERIFY(menuItem(view, "800x600")->isChecked());
+        QCOMPARE(p.window.imageWindow()->size(), QSize(800, 600));
+        QVERIFY(!p.window.imageWindow()->isVisible());
+    }
+
+    void controlMenuRunsThePlayback()
+    {
+        Program p;
+        p.addPictures(3);
+        QMenu *control = p.window.setupMenus().control;
+        menuItem(control, "&Back")->trigger();
+        QCOMPARE(p.window.playback().playState(), PlayState::Backward);
+        menuItem(control, "P&ause")->trigger();
+        QCOMPARE(p.window.playback().playState(), PlayState::Paused);
+        menuItem(control, "&Next")->trigger();
+        QCOMPARE(p.window.playback().currentIndex(), 0);
+        menuItem(control, "&Stop")->trigger();
+        QCOMPARE(p.window.playback().playState(), PlayState::Stopped);
+    }
+
+    void recentFilesAppearInBothFileMenus()
+    {
+        Program p;
+        const QString list = p.dir.filePath(QStringLiteral("saved.vvv"));
+        p.prompts.files = {list};
+        menuItem(p.window.mainMenus().file, "Save &As  ...")->trigger();
+        for (const Menus *menus : {&p.window.mainMenus(), &p.window.setupMenus()}) {
+            const QList<QAction *> items = menus->file->actions();
+            QCOMPARE(items.last()->text(), list);
+            QVERIFY(items.at(items.size() - 2)->isSeparator());
+            QVERIFY(items.at(items.size() - 2)->isVisible());
+        }
+        QCOMPARE(p.window.windowTitle(), list + " - Play Image Files Version 1.0");
+    }
+
+    // Record mode shows both Record buttons and widens the toolbar, flush right.
+    void recordModeWidensTheFloatingToolbar()
+    {
+        Program p;
+        FloatingToolbar *floating = p.window.floatingToolbar();
+        const QRect before = floating->geometry();
+        QMenu *popup = p.window.setupWindow()->popupMenu();
+
+        popup->actions().at(5)->trigger(); // Start Record, cancelled in the dialog
+        QCOMPARE(floating->geometry(), before);
+        QVERIFY(!button(p.floatingBar(), "Record")->isVisible());
+
+        p.prompts.files = {p.dir.filePath(QStringLiteral("picked.vvv"))};
+        popup->actions().at(5)->trigger();
+        QVERIFY(button(p.floatingBar(), "Record")->isVisible());
+        QVERIFY(button(p.mainBar(), "Record")->isVisible());
+        QCOMPARE(floating->geometry(), QRect(before.right() + 1 - 165, before.top(), 165, 26));
+
+        popup->actions().at(6)->trigger(); // Stop Record
+        QVERIFY(!button(p.floatingBar(), "Record")->isVisible());
+        QCOMPARE(floating->geometry(), before);
+
+        popup->actions().at(0)->trigger(); // top left: widening goes rightward
+        p.prompts.files = {p.dir.filePath(QStringLiteral("picked.vvv"))};
+        popup->actions().at(5)->trigger();
+        QCOMPARE(floating->geometry(), QRect(0, 0, 165, 26));
+    }
+
+    void recordButtonAppendsTheCurrentSlide()
+    {
+        Program p;
+        p.addPictures(2);
+        const QString file = p.dir.filePath(QStringLiteral("picked.vvv"));
+        p.prompts.files = {file};
+        p.window.setupWindow()->popupMenu()->actions().at(5)->trigger();
+        button(p.floatingBar(), "Next")->trigger();
+        button(p.floatingBar(), "Record")->trigger();
+        button(p.mainBar(), "Record")->trigger();
+        QCOMPARE(listfile::read(file).entries, QStringList(2, p.window.slideList().path(0)));
+    }
+
+    void printsThePictureOncePerCopy()
+    {
+        Program p;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(p.dir.filePath(QStringLiteral("out.pdf")));
+        QVERIFY(!p.window.printImage(printer, 1)); // no picture yet
+        QCOMPARE(p.prompts.messages.size(), 1);
+
+        p.addPictures(1);
+        button(p.mainBar(), "Next")->trigger();
+        QVERIFY(p.window.printImage(printer, 3));
+        QFile pdf(printer.outputFileName());
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QString text = QString::fromLatin1(pdf.readAll());
+        QCOMPARE(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 3);
+    }
+
+    void closingTheSetupWindowOnlyHidesIt()
+    {
+        Program p;
+        p.addPictures(2);
+        QMdiSubWindow *frame =
+            p.window.findChild<QMdiSubWindow *>(QStringLiteral("frmPrepareFrame"));
+        frame->close();
+        QVERIFY(!frame->isVisible());
+        QVERIFY(p.window.setupWindow());
+        menuItem(p.window.mainMenus().option, "&Vanta Loop")->trigger();
+        QVERIFY(frame->isVisible());
+        QCOMPARE(p.window.slideList().count(), 2);
     }
 
     // Typing into the boxes and pressing Enter reaches the controller.

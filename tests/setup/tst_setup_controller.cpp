@@ -31,7 +31,7 @@ struct Setup {
     SlideListModel list;
     QItemSelectionModel selection{&list};
     PlaybackController playback{&list, &selection};
-    DocumentController document{&list, &prompts, dir.path()};
+    DocumentController document{&list, &playback, &prompts, dir.path()};
     SetupController setup{&list, &selection, &playback, &document, &prompts};
     CountingDisplay display;
 

@@ -17,6 +17,8 @@ public:
     QList<bool> answers; // consumed front first; No when the script runs out
     QStringList questions;
     QStringList messages;
+    QStringList files; // the paths the file dialogs answer, front first; Cancel after
+    QList<FileChoice> fileDialogs;
 
     bool askYesNo(const QString &text, const QString &, int) override
     {
@@ -24,6 +26,11 @@ public:
         return answers.isEmpty() ? false : answers.takeFirst();
     }
     void showMessage(const QString &text, const QString &, int) override { messages.append(text); }
+    QString chooseFile(FileChoice choice, const QString &) override
+    {
+        fileDialogs.append(choice);
+        return files.isEmpty() ? QString() : files.takeFirst();
+    }
 };
 
 // Writes a small real picture file of the given size and format into dir.
