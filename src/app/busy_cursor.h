@@ -11,7 +11,7 @@ namespace vantaloop {
 class BusyCursor {
 public:
     BusyCursor()
-        : m_active(qGuiApp != nullptr)
+        : m_active(qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr)
     {
         if (m_active)
             QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
