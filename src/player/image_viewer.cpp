@@ -1,7 +1,5 @@
 #include "player/image_viewer.h"
 
-#include "player/picture_decoder.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -12,24 +10,35 @@ ImageViewer::ImageViewer(QWidget *parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(tr("Picture"));
+    connect(&m_loader, &PictureLoader::loaded, this, &ImageViewer::takePicture);
+    connect(&m_loader, &PictureLoader::failed, this, &ImageViewer::pictureFailed);
 }
 
-bool ImageViewer::setPicturePath(const QString &path)
+QSize ImageViewer::decodeSize() const
 {
-    DecodedPicture decoded = decodePicture(path);
-    if (!decoded.ok()) {
-        m_lastError = decoded.error;
-        return false;
-    }
-    m_lastError.clear();
+    return m_autoSize ? QSize() : size();
+}
+
+void ImageViewer::setPicturePath(const QString &path)
+{
+    m_loader.request(path, decodeSize());
+}
+
+void ImageViewer::prefetch(const QStringList &paths)
+{
+    m_loader.prefetch(paths, decodeSize());
+}
+
+void ImageViewer::takePicture(const QString &path, const DecodedPicture &picture)
+{
     m_path = path;
-    m_picture = std::move(decoded.image);
+    m_picture = picture.image;
+    m_naturalSize = picture.naturalSize;
     if (m_autoSize)
         resize(m_picture.size());
     setAccessibleDescription(path);
     update();
     emit pictureLoaded();
-    return true;
 }
 
 void ImageViewer::setAutoSize(bool on)
@@ -59,10 +68,10 @@ QSize ImageViewer::sizeHint() const
 
 QRect ImageViewer::pictureRect() const
 {
-    const QSize natural = m_picture.size();
+    const QSize drawn = m_picture.size();
     if (m_autoSize && m_displayMode == NaturalSizeMode)
-        return {QPoint(0, 0), natural};
-    QSize shown = natural;
+        return {QPoint(0, 0), drawn};
+    QSize shown = drawn;
     if (shown.width() > width() || shown.height() > height())
         shown.scale(size(), Qt::KeepAspectRatio);
     return {QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown};

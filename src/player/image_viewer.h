@@ -1,5 +1,7 @@
 #pragma once
 
+#include "player/picture_loader.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -8,7 +10,8 @@ namespace vantaloop {
 // Shows one picture. With auto-size on it takes the picture's own size and draws it
 // at that size; with auto-size off it keeps the size it is given and draws the
 // picture fitted inside: larger pictures are scaled down keeping their proportions,
-// smaller ones stay at their own size; either way centred on black.
+// smaller ones stay at their own size; either way centred on black. Pictures decode
+// off the UI thread, at the size they will be shown at.
 class ImageViewer : public QWidget {
     Q_OBJECT
 
@@ -18,12 +21,18 @@ public:
 
     explicit ImageViewer(QWidget *parent = nullptr);
 
-    // Loads the picture; on success shows it and emits pictureLoaded. On failure
-    // returns false, keeps the earlier picture and leaves the reason in lastError().
-    bool setPicturePath(const QString &path);
+    // Starts loading the picture: pictureLoaded or pictureFailed follows, at once
+    // when it was decoded ahead. A failure keeps the earlier picture.
+    void setPicturePath(const QString &path);
+    // The picture asked for last will not be shown.
+    void cancelLoading() { m_loader.cancel(); }
+    void prefetch(const QStringList &paths);
+    PictureLoader &loader() { return m_loader; }
+
     QString picturePath() const { return m_path; }
-    QString lastError() const { return m_lastError; }
-    QSize pictureSize() const { return m_picture.size(); }
+    // The picture's own size, also when it is shown smaller.
+    QSize pictureSize() const { return m_naturalSize; }
+    // What is drawn: the picture, fitted when the view is smaller.
     const QImage &picture() const { return m_picture; }
 
     bool autoSize() const { return m_autoSize; }
@@ -38,6 +47,7 @@ public:
 
 signals:
     void pictureLoaded();
+    void pictureFailed(const QString &path, const QString &error);
     // The user clicked the picture.
     void pictureClicked();
     // The user double-clicked the picture.
@@ -49,11 +59,14 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    QSize decodeSize() const;
+    void takePicture(const QString &path, const DecodedPicture &picture);
     QRect pictureRect() const;
 
+    PictureLoader m_loader;
     QImage m_picture;
+    QSize m_naturalSize;
     QString m_path;
-    QString m_lastError;
     bool m_autoSize = true;
     int m_displayMode = NaturalSizeMode;
     bool m_smoothScaling = true;

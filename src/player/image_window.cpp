@@ -17,7 +17,16 @@ ImageWindow::ImageWindow(QWidget *parent)
     m_viewer->setObjectName(QStringLiteral("vwrImage"));
     m_viewer->move(0, 0);
     move(0, 0);
-    connect(m_viewer, &ImageViewer::pictureLoaded, this, &ImageWindow::placeImageWindow);
+    connect(m_viewer, &ImageViewer::pictureLoaded, this, [this] {
+        placeImageWindow();
+        finishShowing(true);
+    });
+    connect(m_viewer, &ImageViewer::pictureFailed, this,
+            [this](const QString &path, const QString &error) {
+                std::fprintf(stderr, "vantaloop: passed over %s: %s\n", qPrintable(path),
+                             qPrintable(error));
+                finishShowing(false);
+            });
     connect(m_viewer, &ImageViewer::pictureClicked, this, &ImageWindow::bringToTop);
     connect(m_viewer, &ImageViewer::pictureDoubleClicked, this, [this] {
         m_viewer->setSmoothScaling(true);
@@ -54,13 +63,21 @@ void ImageWindow::placeImageWindow()
     move(m_lastPlacement);
 }
 
-bool ImageWindow::showPicture(const QString &path)
+void ImageWindow::showPicture(const QString &path, std::function<void(bool)> done)
 {
-    if (m_viewer->setPicturePath(path))
-        return true;
-    std::fprintf(stderr, "vantaloop: passed over %s: %s\n", qPrintable(path),
-                 qPrintable(m_viewer->lastError()));
-    return false;
+    m_pending = std::move(done);
+    m_viewer->setPicturePath(path);
+}
+
+void ImageWindow::finishShowing(bool shown)
+{
+    if (auto done = std::exchange(m_pending, {}))
+        done(shown);
+}
+
+void ImageWindow::prefetch(const QStringList &paths)
+{
+    m_viewer->prefetch(paths);
 }
 
 void ImageWindow::bringToTop()
@@ -70,6 +87,8 @@ void ImageWindow::bringToTop()
 
 void ImageWindow::hideWindow()
 {
+    m_viewer->cancelLoading();
+    m_pending = {};
     hide();
 }
 

@@ -30,12 +30,16 @@ public:
 
     void placeImageWindow();
 
-    bool showPicture(const QString &path) override;
+    void showPicture(const QString &path, std::function<void(bool shown)> done) override;
+    void prefetch(const QStringList &paths) override;
     void bringToTop() override;
     void hideWindow() override;
 
 private:
+    void finishShowing(bool shown);
+
     ImageViewer *m_viewer;
+    std::function<void(bool)> m_pending;
     int m_viewSize = presentation::AutoSize;
     int m_positionCode = presentation::Center;
     QPoint m_lastPlacement;

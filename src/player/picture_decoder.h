@@ -1,13 +1,15 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 namespace vantaloop {
 
 struct DecodedPicture {
-    QImage image;
-    QString error; // why the picture could not be decoded; empty on success
+    QImage image;      // ready to draw: the whole picture, or fitted when asked
+    QSize naturalSize; // the upright picture's own size
+    QString error;     // why the picture could not be decoded; empty on success
 
     bool ok() const { return !image.isNull(); }
 };
@@ -18,8 +20,10 @@ struct DecodedPicture {
 inline constexpr int DecodeLimitMiB = 1024;
 
 // Decodes the picture at path, its format taken from the content rather than the
-// name (PCX included), turned as its orientation tag says. Safe to call off the UI
-// thread.
-DecodedPicture decodePicture(const QString &path);
+// name (PCX included), turned as its orientation tag says. With fitInto valid, a
+// larger picture comes back scaled down to fit it, proportions kept (JPEG is decoded
+// at a reduced scale to begin with); a smaller one stays at its own size. A pure
+// function, safe to run off the UI thread.
+DecodedPicture decodePicture(const QString &path, QSize fitInto = {});
 
 } // namespace vantaloop

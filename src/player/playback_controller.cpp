@@ -149,14 +149,40 @@ void PlaybackController::showCurrentSlide()
     const QString path = m_list->path(m_currentIndex);
     if (!platform::isOrdinaryFile(path))
         return;
-    if (m_display && !m_display->showPicture(path))
-        return; // a picture that cannot be decoded is passed over like a missing file
+    if (!m_display) {
+        slideShown(m_currentIndex, path);
+        return;
+    }
+    // A picture that cannot be decoded is passed over like a missing file: the
+    // label, the mark and the number change only once the picture is on screen.
+    const int index = m_currentIndex;
+    m_display->showPicture(path, [this, index, path](bool shown) {
+        if (shown)
+            slideShown(index, path);
+    });
+}
+
+void PlaybackController::slideShown(int index, const QString &path)
+{
+    // The list may have changed while the picture was loading.
+    if (index != m_currentIndex || index >= m_list->count() || m_list->path(index) != path)
+        return;
     m_fileLabel = path;
     emit fileLabelChanged(path);
-    const QModelIndex entry = m_list->index(m_currentIndex);
+    const QModelIndex entry = m_list->index(index);
     m_selection->setCurrentIndex(entry, QItemSelectionModel::NoUpdate);
     m_selection->select(entry, QItemSelectionModel::Select);
-    writeIndexText(QString::number(m_currentIndex + 1));
+    writeIndexText(QString::number(index + 1));
+
+    // The slides a tick or a step will most likely want next are decoded ahead.
+    const int count = m_list->count();
+    if (m_display && count > 1) {
+        const int direction = m_playState == PlayState::Backward ? -1 : 1;
+        QStringList upcoming{m_list->path((index + direction + count) % count)};
+        if (count > 2)
+            upcoming.append(m_list->path((index - direction + count) % count));
+        m_display->prefetch(upcoming);
+    }
 }
 
 void PlaybackController::goToSlide()
@@ -191,7 +217,7 @@ void PlaybackController::applyDisplayTime()
     } else {
         setSliderValue(int(n));
     }
-    setIntervalSeconds(int(n));
+    setShowInterval(int(n) * 1000);
 }
 
 void PlaybackController::takeTimeFromSlider(int seconds)
@@ -199,7 +225,7 @@ void PlaybackController::takeTimeFromSlider(int seconds)
     m_sliderValue = seconds;
     m_timerText = QString::number(seconds);
     emit timerTextChanged(m_timerText);
-    setIntervalSeconds(seconds);
+    setShowInterval(seconds * 1000);
 }
 
 void PlaybackController::setSliderValue(int value)
@@ -208,12 +234,10 @@ void PlaybackController::setSliderValue(int value)
     emit sliderValueChanged(value);
 }
 
-void PlaybackController::setIntervalSeconds(int seconds)
+void PlaybackController::setShowInterval(int milliseconds)
 {
-    // Changing the interval restarts a running countdown, so a new time is felt at
-    // once; committing the same time twice (Enter, then leaving the box) does not.
-    if (m_timer.interval() != seconds * 1000)
-        m_timer.setInterval(seconds * 1000);
+    if (m_timer.interval() != milliseconds)
+        m_timer.setInterval(milliseconds);
 }
 
 } // namespace vantaloop

@@ -48,6 +48,9 @@ public:
 
     const QTimer &showTimer() const { return m_timer; }
     void disableTimer() { m_timer.stop(); }
+    // The show timer's interval. Changing it restarts a running countdown, so a new
+    // time is felt at once; setting the same interval again does not.
+    void setShowInterval(int milliseconds);
 
 public slots:
     void playForward();
@@ -76,7 +79,8 @@ private:
     void setPlayState(PlayState state);
     void unmarkCurrent();
     void step(int delta);
-    void setIntervalSeconds(int seconds);
+    // The steps of showing a slide that wait until its picture is on screen.
+    void slideShown(int index, const QString &path);
     void setSliderValue(int value);
 
     SlideListModel *m_list;

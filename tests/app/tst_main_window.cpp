@@ -214,11 +214,11 @@ private slots:
         p.addPictures(2);
         button(p.mainBar(), "Play")->trigger();
         ImageWindow *image = p.window.imageWindow();
-        QVERIFY(image->isVisible());
+        QTRY_VERIFY(image->isVisible());
         QCOMPARE(image->size(), QSize(40, 30));
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
         QCOMPARE(image->pos(), QPoint((screen.width() - 40) / 2, (screen.height() - 30) / 2));
-        QCOMPARE(p.window.findChild<QLineEdit *>(QStringLiteral("txtIndex"))->text(), "1");
+        QTRY_COMPARE(p.window.findChild<QLineEdit *>(QStringLiteral("txtIndex"))->text(), "1");
         button(p.mainBar(), "Stop")->trigger();
         QVERIFY(!image->isVisible());
         QCOMPARE(p.window.findChild<QLineEdit *>(QStringLiteral("txtIndex"))->text(), "0");
@@ -346,6 +346,7 @@ private slots:
 
         p.addPictures(1);
         button(p.mainBar(), "Next")->trigger();
+        QTRY_VERIFY(!p.window.imageWindow()->viewer()->picture().isNull());
         QVERIFY(p.window.printImage(printer, 3));
         QFile pdf(printer.outputFileName());
         QVERIFY(pdf.open(QIODevice::ReadOnly));

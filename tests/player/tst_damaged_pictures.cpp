@@ -139,15 +139,17 @@ private slots:
             paths.append(file.fileName());
         }
         list.addPaths(paths);
+        PictureLoader &loader = window.viewer()->loader();
         playback.playForward();
-        QCOMPARE(window.viewer()->picturePath(), first);
+        QTRY_COMPARE(window.viewer()->picturePath(), first);
         for (int i = 0; i < 3; ++i) {
             playback.timerTick();
+            loader.waitForIdle();
             QCOMPARE(window.viewer()->picturePath(), first); // the earlier picture stays
             QVERIFY(selection.selectedIndexes().isEmpty());
         }
         playback.timerTick();
-        QCOMPARE(window.viewer()->picturePath(), last);
+        QTRY_COMPARE(window.viewer()->picturePath(), last);
         QCOMPARE(window.size(), QSize(50, 40));
         QCOMPARE(playback.playState(), PlayState::Forward);
     }

@@ -1,6 +1,7 @@
 #include "player/image_viewer.h"
 #include "player/image_window.h"
 #include "support/test_support.h"
+#include "support/widget_support.h"
 
 #include <QApplication>
 #include <QFile>
@@ -9,6 +10,8 @@
 #include <QTest>
 
 using namespace vantaloop;
+using vantaloop::testing::load;
+using vantaloop::testing::show;
 
 namespace {
 
@@ -50,9 +53,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = writeSolid(dir, name, QSize(30, 20), Qt::white, format.constData());
         ImageViewer viewer;
-        QSignalSpy loaded(&viewer, &ImageViewer::pictureLoaded);
-        QVERIFY(viewer.setPicturePath(path));
-        QCOMPARE(loaded.size(), 1);
+        QVERIFY(load(viewer, path));
         QCOMPARE(viewer.pictureSize(), QSize(30, 20));
         QCOMPARE(viewer.size(), QSize(30, 20)); // auto-size takes the picture's size
     }
@@ -68,11 +69,11 @@ private slots:
         file.close();
 
         ImageViewer viewer;
-        QVERIFY(viewer.setPicturePath(good));
-        QSignalSpy loaded(&viewer, &ImageViewer::pictureLoaded);
-        QVERIFY(!viewer.setPicturePath(bad));
-        QVERIFY(!viewer.lastError().isEmpty());
-        QVERIFY(loaded.isEmpty());
+        QVERIFY(load(viewer, good));
+        QSignalSpy failed(&viewer, &ImageViewer::pictureFailed);
+        QVERIFY(!load(viewer, bad));
+        QCOMPARE(failed.size(), 1);
+        QVERIFY(!failed.first().at(1).toString().isEmpty());
         QCOMPARE(viewer.picturePath(), good);
         QCOMPARE(viewer.pictureSize(), QSize(8, 8));
     }
@@ -85,7 +86,7 @@ private slots:
         ImageViewer viewer;
         viewer.setAutoSize(false);
         viewer.resize(100, 100);
-        QVERIFY(viewer.setPicturePath(path));
+        QVERIFY(load(viewer, path));
         QCOMPARE(viewer.size(), QSize(100, 100));
         const QImage shot = viewer.grab().toImage();
         QCOMPARE(QColor(shot.pixel(50, 10)), QColor(Qt::black));
@@ -101,7 +102,7 @@ private slots:
         ImageViewer viewer;
         viewer.setAutoSize(false);
         viewer.resize(100, 60);
-        QVERIFY(viewer.setPicturePath(path));
+        QVERIFY(load(viewer, path));
         const QImage shot = viewer.grab().toImage();
         QCOMPARE(QColor(shot.pixel(50, 30)), QColor(Qt::green));
         QCOMPARE(QColor(shot.pixel(35, 30)), QColor(Qt::black));
@@ -132,7 +133,7 @@ private slots:
         QVERIFY(!window.isVisible());
         QCOMPARE(window.pos(), QPoint(5, 7));
 
-        QVERIFY(window.showPicture(writeSolid(dir, "p.bmp", QSize(50, 40), Qt::blue, "BMP")));
+        QVERIFY(show(window, writeSolid(dir, "p.bmp", QSize(50, 40), Qt::blue, "BMP")));
         QCOMPARE(window.size(), size); // the picture does not resize a fixed view
         QVERIFY(window.isVisible());
     }
@@ -142,10 +143,10 @@ private slots:
         QTemporaryDir dir;
         ImageWindow window;
         window.setViewSize(1);
-        QVERIFY(window.showPicture(writeSolid(dir, "a.bmp", QSize(50, 40), Qt::blue, "BMP")));
+        QVERIFY(show(window, writeSolid(dir, "a.bmp", QSize(50, 40), Qt::blue, "BMP")));
         window.setViewSize(0);
         QCOMPARE(window.size(), QSize(640, 480));
-        QVERIFY(window.showPicture(writeSolid(dir, "b.bmp", QSize(60, 30), Qt::blue, "BMP")));
+        QVERIFY(show(window, writeSolid(dir, "b.bmp", QSize(60, 30), Qt::blue, "BMP")));
         QCOMPARE(window.size(), QSize(60, 30));
     }
 
@@ -155,7 +156,7 @@ private slots:
         const QString path = writeSolid(dir, "c.bmp", QSize(100, 50), Qt::blue, "BMP");
         ImageWindow window;
         QVERIFY(!window.isVisible());
-        QVERIFY(window.showPicture(path));
+        QVERIFY(show(window, path));
         const QSize screen = screenSize();
         QCOMPARE(
             window.geometry(),
@@ -163,10 +164,40 @@ private slots:
         window.setPositionCode(presentation::BottomRight);
         QCOMPARE(window.pos().x(), (screen.width() - 100) / 2); // not until the next picture
         window.move(0, 0); // the same slide again is placed again
-        QVERIFY(window.showPicture(path));
+        QVERIFY(show(window, path));
         QCOMPARE(window.pos(), QPoint(screen.width() - 100, screen.height() - 50));
         window.hideWindow();
         QVERIFY(!window.isVisible());
+    }
+
+    // Stop while a picture is still loading: it must not bring the window back.
+    void hidingDropsAPictureStillLoading()
+    {
+        QTemporaryDir dir;
+        const QString path = writeSolid(dir, "slow.bmp", QSize(300, 200), Qt::blue, "BMP");
+        ImageWindow window;
+        bool called = false;
+        window.showPicture(path, [&called](bool) { called = true; });
+        window.hideWindow();
+        window.viewer()->loader().waitForIdle();
+        QTest::qWait(50);
+        QVERIFY(!called);
+        QVERIFY(!window.isVisible());
+    }
+
+    // Only the picture asked for last is shown; the one stepped past is dropped.
+    void aPictureSteppedPastIsDropped()
+    {
+        QTemporaryDir dir;
+        const QString first = writeSolid(dir, "first.bmp", QSize(30, 20), Qt::red, "BMP");
+        const QString second = writeSolid(dir, "second.bmp", QSize(40, 20), Qt::green, "BMP");
+        ImageViewer viewer;
+        QSignalSpy loaded(&viewer, &ImageViewer::pictureLoaded);
+        viewer.setPicturePath(first);
+        viewer.setPicturePath(second);
+        viewer.loader().waitForIdle();
+        QTRY_COMPARE(loaded.size(), 1);
+        QCOMPARE(viewer.picturePath(), second);
     }
 };
 

@@ -15,23 +15,43 @@ using namespace vantaloop;
 namespace {
 
 // Records what the controller asks of the image window; refuses listed paths as if
-// they could not be decoded.
+// they could not be decoded. Deferred, it holds the picture back until the test
+// completes it, as a slow decode would.
 class FakeDisplay : public SlideDisplay {
 public:
     QStringList shown;
     QStringList undecodable;
+    QList<QStringList> prefetched;
     int raised = 0;
     int hidden = 0;
+    bool deferred = false;
 
-    bool showPicture(const QString &path) override
+    void showPicture(const QString &path, std::function<void(bool)> done) override
     {
-        if (undecodable.contains(path))
-            return false;
-        shown.append(path);
-        return true;
+        m_path = path;
+        m_done = std::move(done);
+        if (!deferred)
+            complete();
     }
+    void complete()
+    {
+        const bool ok = !undecodable.contains(m_path);
+        if (ok)
+            shown.append(m_path);
+        if (auto done = std::exchange(m_done, {}))
+            done(ok);
+    }
+    void prefetch(const QStringList &paths) override { prefetched.append(paths); }
     void bringToTop() override { ++raised; }
-    void hideWindow() override { ++hidden; }
+    void hideWindow() override
+    {
+        ++hidden;
+        m_done = {};
+    }
+
+private:
+    QString m_path;
+    std::function<void(bool)> m_done;
 };
 
 // A show over real picture files: a.bmp, b.bmp, c.bmp unless told otherwise.
@@ -121,6 +141,52 @@ private slots:
         show.playback.stepNext();
         show.playback.stepPrevious();
         QCOMPARE(show.display.raised, 3);
+    }
+
+    // The slides a show will want next are decoded ahead, in its direction.
+    void decodeAheadFollowsTheDirection()
+    {
+        Show show({"a.bmp", "b.bmp", "c.bmp", "d.bmp"});
+        show.playback.playForward(); // a
+        QCOMPARE(show.display.prefetched.last(), (QStringList{show.paths[1], show.paths[3]}));
+        show.playback.playBackward(); // d
+        QCOMPARE(show.display.prefetched.last(), (QStringList{show.paths[2], show.paths[0]}));
+        Show pair({"a.bmp", "b.bmp"});
+        pair.playback.stepNext();
+        QCOMPARE(pair.display.prefetched.last(), QStringList{pair.paths[1]});
+        Show single({"a.bmp"});
+        single.playback.stepNext();
+        QVERIFY(single.display.prefetched.isEmpty());
+    }
+
+    // Until a slow picture is on screen the boxes and the marks show the last one.
+    void boxesWaitForThePicture()
+    {
+        Show show;
+        show.playback.stepNext();
+        show.display.deferred = true;
+        show.playback.stepNext();
+        QCOMPARE(show.playback.currentIndex(), 1);
+        QCOMPARE(show.playback.indexText(), QStringLiteral("1"));
+        QCOMPARE(show.playback.fileLabel(), show.paths[0]);
+        show.display.complete();
+        QCOMPARE(show.playback.indexText(), QStringLiteral("2"));
+        QCOMPARE(show.playback.fileLabel(), show.paths[1]);
+        QCOMPARE(show.marked(), QList<int>{1});
+    }
+
+    // A picture that arrives after the list changed under it marks nothing.
+    void lateResultAfterTheListChanged()
+    {
+        Show show;
+        show.display.deferred = true;
+        show.playback.stepNext();
+        show.list.clear();
+        show.list.addPaths({show.paths[2]});
+        show.display.complete();
+        QVERIFY(show.marked().isEmpty());
+        QCOMPARE(show.playback.indexText(), QString());
+        QCOMPARE(show.playback.fileLabel(), QStringLiteral("File Name"));
     }
 
     void stateTable_data()

@@ -15,11 +15,12 @@ namespace {
 class CountingDisplay : public SlideDisplay {
 public:
     QStringList shown;
-    bool showPicture(const QString &path) override
+    void showPicture(const QString &path, std::function<void(bool)> done) override
     {
         shown.append(path);
-        return true;
+        done(true);
     }
+    void prefetch(const QStringList &) override {}
     void bringToTop() override {}
     void hideWindow() override {}
 };
