@@ -16,6 +16,9 @@ struct FolderListing {
     QString error; // why the folder could not be read
     QList<FolderEntry> folders;
     QList<FolderEntry> files;
+    // What the folder is, whatever path reached it; 0 where the system does not say.
+    quint64 device = 0;
+    quint64 inode = 0;
 };
 
 FolderListing listFolder(const QString &path);

@@ -1,3 +1,4 @@
+#include "platform/caseless.h"
 #include "platform/dos_attributes_linux.h"
 #include "platform/file_probe.h"
 #include "platform/folder_listing.h"
@@ -15,7 +16,7 @@ namespace {
 
 bool lessByName(const FolderEntry &a, const FolderEntry &b)
 {
-    const int order = QString::compare(a.name, b.name, Qt::CaseInsensitive);
+    const int order = caselessCompare(a.name, b.name);
     return order != 0 ? order < 0 : a.name < b.name;
 }
 
@@ -30,6 +31,11 @@ FolderListing listFolder(const QString &path)
         return listing;
     }
     const int folder = ::dirfd(dir);
+    struct stat self {};
+    if (::fstat(folder, &self) == 0) {
+        listing.device = quint64(self.st_dev);
+        listing.inode = quint64(self.st_ino);
+    }
     QByteArray full = QFile::encodeName(path);
     if (!full.endsWith('/'))
         full += '/';
@@ -54,8 +60,8 @@ FolderListing listFolder(const QString &path)
         if (!item.hidden && isFile) {
             full.truncate(base);
             full += name;
-            item.hidden =
-                storedDosAttributes(full.constData()) & (HiddenAttribute | SystemAttribute);
+            item.hidden = storedDosAttributesAt(folder, name, full.constData()) &
+                          (HiddenAttribute | SystemAttribute);
         }
         (isFolder ? listing.folders : listing.files).append(std::move(item));
         errno = 0;

@@ -13,6 +13,12 @@ NamePattern::NamePattern(const QString &pattern)
             m_matchesAll = true;
             continue;
         }
+        const QStringView rest = QStringView(trimmed).sliced(1);
+        if (trimmed.startsWith(QLatin1String("*.")) && !rest.contains(u'*') &&
+            !rest.contains(u'?')) {
+            m_endings.append(rest.toString());
+            continue;
+        }
         // Only "*" and "?" are wildcards; everything else, brackets too, is literal.
         QString expression;
         for (const QChar c : trimmed) {
@@ -33,6 +39,10 @@ bool NamePattern::matches(const QString &name) const
 {
     if (m_matchesAll)
         return true;
+    for (const QString &ending : m_endings) {
+        if (name.endsWith(ending, Qt::CaseInsensitive))
+            return true;
+    }
     for (const QRegularExpression &part : m_parts) {
         if (part.match(name).hasMatch())
             return true;

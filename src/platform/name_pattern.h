@@ -19,6 +19,7 @@ public:
 private:
     QString m_text;
     bool m_matchesAll = false;
+    QStringList m_endings; // "*.ext" parts, matched by their ending alone
     QList<QRegularExpression> m_parts;
 };
 

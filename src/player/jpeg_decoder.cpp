@@ -1,5 +1,7 @@
 #include "player/jpeg_decoder.h"
 
+#include "platform/image_memory.h"
+
 #include <QCoreApplication>
 #include <QTransform>
 #include <cstring>
@@ -155,7 +157,8 @@ std::optional<Decoded> decode(QByteArrayView data, QSize cover, qint64 maxBytes)
                            .arg(result.naturalSize.height());
         return result;
     }
-    QImage image(w, h, grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+    QImage image = platform::allocateImage(QSize(w, h),
+                                           grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
     if (image.isNull()) {
         result.error = tr("There is not enough memory to show the picture.");
         return result;

@@ -107,9 +107,10 @@ FileSource::Gathered FileSource::gather(bool recursive, const QList<int> &select
     const platform::NamePattern pattern(m_files.pattern());
     gathered.skipped = walkFolders(
         m_folders.path(), [&](const QString &folder, const platform::FolderListing &listing) {
+            const QString base = platform::joinPath(folder, QString());
             for (const platform::FolderEntry &file : listing.files) {
                 if (!file.hidden && pattern.matches(file.name))
-                    gathered.paths.append(platform::joinPath(folder, file.name));
+                    gathered.paths.append(base + file.name);
             }
         });
     return gathered;

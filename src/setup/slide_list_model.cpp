@@ -1,5 +1,7 @@
 #include "setup/slide_list_model.h"
 
+#include "platform/caseless.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -12,7 +14,7 @@ SlideListModel::SlideListModel(QObject *parent)
 
 bool SlideListModel::lessThan(const QString &a, const QString &b)
 {
-    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    return platform::caselessLess(a, b);
 }
 
 int SlideListModel::rowCount(const QModelIndex &parent) const
