@@ -2,6 +2,7 @@
 #include "platform/display_platform.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Vantaloop"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setDesktopFileName(QStringLiteral("org.vantaloop.Vantaloop"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vantaloop.svg")));
     // Only the exit command ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
