@@ -30,10 +30,9 @@ PictureLoader::PictureLoader(qint64 cacheBytes, QObject *parent)
 PictureLoader::~PictureLoader()
 {
     // Decodes still running finish into nothing; they hold no reference to us.
-    for (QFutureWatcher<Entry> *watcher : std::as_const(m_running)) {
+    for (QFutureWatcher<Entry> *watcher : std::as_const(m_running))
         watcher->disconnect();
-        watcher->waitForFinished();
-    }
+    m_pool.waitForDone();
 }
 
 const PictureLoader::Entry *PictureLoader::freshEntry(const Key &key)
@@ -89,7 +88,7 @@ void PictureLoader::start(const Key &key)
     });
     const QString path = key.path;
     const QSize fit = key.fit;
-    watcher->setFuture(QtConcurrent::run([path, fit] {
+    watcher->setFuture(QtConcurrent::run(&m_pool, [path, fit] {
         const Stamp stamp = stampOf(path);
         return Entry{decodePicture(path, fit), stamp.modified, stamp.size};
     }));

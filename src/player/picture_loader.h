@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QObject>
 #include <QSize>
+#include <QThreadPool>
 #include <optional>
 
 namespace vantaloop {
@@ -64,6 +65,8 @@ private:
     void start(const Key &key);
     void finished(const Key &key, const Entry &entry);
 
+    // The loader's own workers, joined when it goes, so no decoding thread outlives it.
+    QThreadPool m_pool;
     QCache<Key, Entry> m_cache;
     QHash<Key, QFutureWatcher<Entry> *> m_running;
     std::optional<Key> m_wanted;
