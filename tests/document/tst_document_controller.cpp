@@ -33,11 +33,7 @@ struct Document {
 
 QString writeList(const QTemporaryDir &dir, const char *name, const QByteArray &bytes)
 {
-    const QString path = dir.filePath(QLatin1String(name));
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return path;
+    return testing::writeFile(dir, QLatin1String(name), bytes);
 }
 
 } // namespace

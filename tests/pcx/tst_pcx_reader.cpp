@@ -1,4 +1,5 @@
 #include "player/picture_decoder.h"
+#include "support/test_support.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -382,12 +383,8 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, error);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("damaged.pcx"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
-        const DecodedPicture decoded = decodePicture(path);
+        const DecodedPicture decoded =
+            decodePicture(testing::writeFile(dir, QStringLiteral("damaged.pcx"), bytes));
         if (error.isEmpty()) {
             QVERIFY2(decoded.ok(), qPrintable(decoded.error));
             QCOMPARE(decoded.image.size(), QSize(4, 4));
@@ -419,12 +416,8 @@ private slots:
         bomb.height = 65535;
         bomb.scanLines = QByteArray(64, '\0');
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("bomb.pcx"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bomb.bytes());
-        file.close();
-        const DecodedPicture decoded = decodePicture(path);
+        const DecodedPicture decoded =
+            decodePicture(testing::writeFile(dir, QStringLiteral("bomb.pcx"), bomb.bytes()));
         QVERIFY(!decoded.ok());
         QVERIFY(!decoded.error.isEmpty());
     }

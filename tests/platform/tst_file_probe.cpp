@@ -1,4 +1,5 @@
 #include "platform/file_probe.h"
+#include "support/test_support.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,12 +16,8 @@ private slots:
     void ordinaryFiles()
     {
         QTemporaryDir dir;
-        const auto make = [&](const QString &name) {
-            QFile file(dir.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        };
-        make(QStringLiteral("plain.jpg"));
-        make(QStringLiteral(".dotted.jpg"));
+        vantaloop::testing::writeFile(dir, QStringLiteral("plain.jpg"));
+        vantaloop::testing::writeFile(dir, QStringLiteral(".dotted.jpg"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.jpg")));
         QVERIFY(isOrdinaryFile(dir.filePath(QStringLiteral("plain.jpg"))));
         QVERIFY(!isOrdinaryFile(dir.filePath(QStringLiteral(".dotted.jpg"))));
@@ -45,10 +42,7 @@ private slots:
         QFETCH(QByteArray, value);
         QFETCH(bool, ordinary);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("tagged.jpg"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        const QString path = vantaloop::testing::writeFile(dir, QStringLiteral("tagged.jpg"));
         if (::setxattr(QFile::encodeName(path).constData(), "user.DOSATTRIB", value.constData(),
                        size_t(value.size()), 0) != 0)
             QSKIP("this file system keeps no user extended attributes");

@@ -108,12 +108,8 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(bool, mustFail);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("damaged"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
-        const DecodedPicture decoded = decodePicture(path);
+        const DecodedPicture decoded =
+            decodePicture(testing::writeFile(dir, QStringLiteral("damaged"), bytes));
         if (mustFail)
             QVERIFY(!decoded.ok());
         if (!decoded.ok())
@@ -132,12 +128,9 @@ private slots:
         const QString first = testing::writePicture(dir, "1-first.bmp", QSize(30, 20));
         const QString last = testing::writePicture(dir, "3-last.bmp", QSize(50, 40));
         QStringList paths{first, last};
-        for (const char *name : {"2-a.jpg", "2-b.gif", "2-c.pcx"}) {
-            QFile file(dir.filePath(QLatin1String(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("\x0a\x05\x01\x08 not a picture at all");
-            paths.append(file.fileName());
-        }
+        for (const char *name : {"2-a.jpg", "2-b.gif", "2-c.pcx"})
+            paths.append(testing::writeFile(dir, QLatin1String(name),
+                                            "\x0a\x05\x01\x08 not a picture at all"));
         list.addPaths(paths);
         PictureLoader &loader = window.viewer()->loader();
         playback.playForward();

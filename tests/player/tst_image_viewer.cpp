@@ -62,11 +62,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QString good = writeSolid(dir, "good.bmp", QSize(8, 8), Qt::red, "BMP");
-        const QString bad = dir.filePath(QStringLiteral("bad.jpg"));
-        QFile file(bad);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("\xff\xd8\xff\xe0 this is not really a JPEG");
-        file.close();
+        const QString bad = testing::writeFile(dir, QStringLiteral("bad.jpg"),
+                                               "\xff\xd8\xff\xe0 this is not really a JPEG");
 
         ImageViewer viewer;
         QVERIFY(load(viewer, good));

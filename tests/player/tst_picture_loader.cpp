@@ -97,11 +97,7 @@ private slots:
     void failuresAreReported()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("broken.gif"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("GIF89a broken");
-        file.close();
+        const QString path = testing::writeFile(dir, QStringLiteral("broken.gif"), "GIF89a broken");
         PictureLoader loader;
         QSignalSpy failed(&loader, &PictureLoader::failed);
         loader.request(path, {});

@@ -3,6 +3,7 @@
 #include "document/user_prompts.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -32,6 +33,17 @@ public:
         return files.isEmpty() ? QString() : files.takeFirst();
     }
 };
+
+// Writes bytes into a new file in dir and returns its path.
+inline QString writeFile(const QTemporaryDir &dir, const QString &name,
+                         const QByteArray &bytes = {})
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
 
 // Writes a small real picture file of the given size and format into dir.
 inline QString writePicture(const QTemporaryDir &dir, const QString &name, QSize size,
