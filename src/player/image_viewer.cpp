@@ -12,6 +12,14 @@ ImageViewer::ImageViewer(QWidget *parent)
     setAccessibleName(tr("Picture"));
     connect(&m_loader, &PictureLoader::loaded, this, &ImageViewer::takePicture);
     connect(&m_loader, &PictureLoader::failed, this, &ImageViewer::pictureFailed);
+    connect(&m_loader, &PictureLoader::refitted, this,
+            [this](const QString &path, const DecodedPicture &picture) {
+                if (path != m_path)
+                    return;
+                m_picture = picture.image;
+                m_shownFit = size();
+                update();
+            });
 }
 
 QSize ImageViewer::decodeSize() const
@@ -21,7 +29,8 @@ QSize ImageViewer::decodeSize() const
 
 void ImageViewer::setPicturePath(const QString &path)
 {
-    m_loader.request(path, decodeSize());
+    m_requestedFit = decodeSize();
+    m_loader.request(path, m_requestedFit);
 }
 
 void ImageViewer::prefetch(const QStringList &paths)
@@ -34,6 +43,7 @@ void ImageViewer::takePicture(const QString &path, const DecodedPicture &picture
     m_path = path;
     m_picture = picture.image;
     m_naturalSize = picture.naturalSize;
+    m_shownFit = m_requestedFit;
     if (m_autoSize)
         resize(m_picture.size());
     setAccessibleDescription(path);
@@ -75,6 +85,15 @@ QRect ImageViewer::pictureRect() const
     if (shown.width() > width() || shown.height() > height())
         shown.scale(size(), Qt::KeepAspectRatio);
     return {QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown};
+}
+
+void ImageViewer::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // A new fixed size shows the picture on screen fitted to it at once, from a
+    // decode at that size rather than a blurry enlargement of the earlier one.
+    if (!m_autoSize && !m_path.isEmpty() && m_shownFit != size())
+        m_loader.refit(m_path, size());
 }
 
 void ImageViewer::paintEvent(QPaintEvent *)

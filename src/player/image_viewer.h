@@ -55,6 +55,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
@@ -67,6 +68,8 @@ private:
     QImage m_picture;
     QSize m_naturalSize;
     QString m_path;
+    QSize m_requestedFit; // the size the picture asked for last is decoded for
+    QSize m_shownFit;     // the size the picture on screen was decoded for
     bool m_autoSize = true;
     int m_displayMode = NaturalSizeMode;
     bool m_smoothScaling = true;

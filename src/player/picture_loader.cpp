@@ -51,6 +51,7 @@ void PictureLoader::request(const QString &path, QSize fitInto)
 {
     const Key key{path, fitInto};
     m_wanted = key;
+    m_refitWanted.reset();
     if (const Entry *entry = freshEntry(key)) {
         m_wanted.reset();
         emit loaded(path, entry->picture);
@@ -63,6 +64,20 @@ void PictureLoader::request(const QString &path, QSize fitInto)
 void PictureLoader::cancel()
 {
     m_wanted.reset();
+    m_refitWanted.reset();
+}
+
+void PictureLoader::refit(const QString &path, QSize fitInto)
+{
+    const Key key{path, fitInto};
+    m_refitWanted = key;
+    if (const Entry *entry = freshEntry(key)) {
+        m_refitWanted.reset();
+        emit refitted(path, entry->picture);
+        return;
+    }
+    if (!m_running.contains(key))
+        start(key);
 }
 
 void PictureLoader::prefetch(const QStringList &paths, QSize fitInto)
@@ -107,6 +122,10 @@ void PictureLoader::finished(const Key &key, const Entry &entry)
             emit loaded(key.path, entry.picture);
         else
             emit failed(key.path, entry.picture.error);
+    } else if (m_refitWanted && *m_refitWanted == key) {
+        m_refitWanted.reset();
+        if (entry.picture.ok())
+            emit refitted(key.path, entry.picture);
     }
 }
 

@@ -32,6 +32,9 @@ public:
     void request(const QString &path, QSize fitInto);
     // Forgets the picture asked for: its result will not be reported.
     void cancel();
+    // Asks for the picture on screen again at another size; reported by refitted, so
+    // it counts as no new picture.
+    void refit(const QString &path, QSize fitInto);
     // Decodes pictures ahead into the cache; files that have gone are skipped.
     void prefetch(const QStringList &paths, QSize fitInto);
     void setDecodeAhead(bool on) { m_decodeAhead = on; }
@@ -44,6 +47,7 @@ public:
 signals:
     void loaded(const QString &path, const vantaloop::DecodedPicture &picture);
     void failed(const QString &path, const QString &error);
+    void refitted(const QString &path, const vantaloop::DecodedPicture &picture);
 
 private:
     struct Key {
@@ -70,6 +74,7 @@ private:
     QCache<Key, Entry> m_cache;
     QHash<Key, QFutureWatcher<Entry> *> m_running;
     std::optional<Key> m_wanted;
+    std::optional<Key> m_refitWanted;
     bool m_decodeAhead = true;
 };
 

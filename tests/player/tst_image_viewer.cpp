@@ -91,6 +91,25 @@ private slots:
         QCOMPARE(QColor(shot.pixel(50, 90)), QColor(Qt::black));
     }
 
+    // A new fixed size decodes the picture on screen again to fit it, without
+    // counting as a new picture.
+    void aNewFixedSizeRefitsThePictureOnScreen()
+    {
+        QTemporaryDir dir;
+        const QString path = writeSolid(dir, "wide.bmp", QSize(400, 200), Qt::red, "BMP");
+        ImageViewer viewer;
+        viewer.setAutoSize(false);
+        viewer.resize(100, 100);
+        QVERIFY(load(viewer, path));
+        QCOMPARE(viewer.picture().size(), QSize(100, 50));
+        QSignalSpy loaded(&viewer, &ImageViewer::pictureLoaded);
+        viewer.resize(200, 200);
+        viewer.show();
+        QTRY_COMPARE(viewer.picture().size(), QSize(200, 100));
+        QCOMPARE(viewer.pictureSize(), QSize(400, 200));
+        QVERIFY(loaded.isEmpty());
+    }
+
     // Fixed size: a smaller picture stays at its own size, centred.
     void fixedSizeCentresASmallerPicture()
     {
