@@ -42,6 +42,12 @@ void DriveList::setDrives(const QList<platform::Drive> &drives)
         addItem(QStringLiteral("%1  [%2]").arg(drive.root, drive.name), drive.root);
 }
 
+void DriveList::showPopup()
+{
+    emit aboutToPopUp();
+    QComboBox::showPopup();
+}
+
 void DriveList::showDrive(const QString &root)
 {
     const int row = findData(root);

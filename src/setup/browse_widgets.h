@@ -20,9 +20,12 @@ public:
 
     void setDrives(const QList<platform::Drive> &drives);
     void showDrive(const QString &root);
+    void showPopup() override;
 
 signals:
     void driveChosen(const QString &root);
+    // The list is about to open: a volume mounted since can be added now.
+    void aboutToPopUp();
 };
 
 // Folder list: the chain down to the current folder, then its subfolders, indented

@@ -85,8 +85,7 @@ void SetupWindow::createControls()
     }
     drvPrep = new DriveList(fraSource);
     drvPrep->setObjectName(QStringLiteral("drvPrep"));
-    drvPrep->setDrives(m_source->drives());
-    drvPrep->showDrive(m_source->currentDrive());
+    refreshDrives();
     dirPrep = new FolderListView(m_source->folders(), fraSource);
     dirPrep->setObjectName(QStringLiteral("dirPrep"));
     dirPrep->setCurrentIndex(m_source->folders()->index(m_source->folders()->currentRow()));
@@ -212,6 +211,7 @@ void SetupWindow::bindControllers()
         });
     }
     connect(drvPrep, &DriveList::driveChosen, m_source, &FileSource::chooseDrive);
+    connect(drvPrep, &DriveList::aboutToPopUp, this, &SetupWindow::refreshDrives);
     connect(m_source, &FileSource::currentDriveChanged, drvPrep, &DriveList::showDrive);
     connect(dirPrep, &FolderListView::folderActivated, m_source, &FileSource::openFolder);
     connect(chkRecursive, &QCheckBox::clicked, filPrep, [this](bool checked) {
@@ -237,6 +237,12 @@ void SetupWindow::bindControllers()
         else
             emit toolbarPlacementChosen(index);
     });
+}
+
+void SetupWindow::refreshDrives()
+{
+    drvPrep->setDrives(m_source->drives());
+    drvPrep->showDrive(m_source->currentDrive());
 }
 
 void SetupWindow::addFiles()

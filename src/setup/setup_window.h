@@ -56,6 +56,7 @@ private:
     void bindControllers();
     void layOutControls();
     void addFiles();
+    void refreshDrives();
 
     SlideListModel *m_list;
     QItemSelectionModel *m_selection;
