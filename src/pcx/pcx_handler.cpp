@@ -59,9 +59,8 @@ QList<QRgb> colourTable(const Header &h, QByteArrayView data, bool *trailingPale
     if (data.size() >= 769 && quint8(data[data.size() - 769]) == 0x0C) {
         *trailingPalette = true;
         const QByteArrayView palette = data.last(768);
-        for (int i = 0; i < 256; ++i)
-            table.append(qRgb(quint8(palette[3 * i]), quint8(palette[3 * i + 1]),
-                              quint8(palette[3 * i + 2])));
+        for (qsizetype at = 0; at < palette.size(); at += 3)
+            table.append(qRgb(quint8(palette[at]), quint8(palette[at + 1]), quint8(palette[at + 2])));
     } else {
         for (int i = 0; i < 256; ++i)
             table.append(qRgb(i, i, i));
