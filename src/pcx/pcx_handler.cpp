@@ -60,7 +60,8 @@ QList<QRgb> colourTable(const Header &h, QByteArrayView data, bool *trailingPale
         *trailingPalette = true;
         const QByteArrayView palette = data.last(768);
         for (qsizetype at = 0; at < palette.size(); at += 3)
-            table.append(qRgb(quint8(palette[at]), quint8(palette[at + 1]), quint8(palette[at + 2])));
+            table.append(
+                qRgb(quint8(palette[at]), quint8(palette[at + 1]), quint8(palette[at + 2])));
     } else {
         for (int i = 0; i < 256; ++i)
             table.append(qRgb(i, i, i));
