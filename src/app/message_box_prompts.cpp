@@ -1,5 +1,6 @@
 #include "app/message_box_prompts.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -42,10 +43,6 @@ void MessageBoxPrompts::showMessage(const QString &text, const QString &title, i
 {
     run(text, title, style);
 }
-
-} // namespace vantaloop
-
-namespace vantaloop {
 
 QString MessageBoxPrompts::chooseFile(FileChoice choice, const QString &folder)
 {

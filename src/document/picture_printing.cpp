@@ -1,5 +1,7 @@
 #include "document/picture_printing.h"
 
+#include "player/presentation.h"
+
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -12,12 +14,7 @@ bool printPicture(QPagedPaintDevice &device, const QImage &picture, int copies)
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    const QRect page = painter.viewport();
-    QSize shown = picture.size();
-    if (shown.width() > page.width() || shown.height() > page.height())
-        shown.scale(page.size(), Qt::KeepAspectRatio);
-    const QRect target(
-        QPoint((page.width() - shown.width()) / 2, (page.height() - shown.height()) / 2), shown);
+    const QRect target = presentation::fittedRect(picture.size(), painter.viewport().size());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (int copy = 0; copy < copies; ++copy) {
         if (copy > 0 && !device.newPage())

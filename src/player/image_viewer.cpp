@@ -1,5 +1,7 @@
 #include "player/image_viewer.h"
 
+#include "player/presentation.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -78,13 +80,9 @@ QSize ImageViewer::sizeHint() const
 
 QRect ImageViewer::pictureRect() const
 {
-    const QSize drawn = m_picture.size();
     if (m_autoSize && m_displayMode == NaturalSizeMode)
-        return {QPoint(0, 0), drawn};
-    QSize shown = drawn;
-    if (shown.width() > width() || shown.height() > height())
-        shown.scale(size(), Qt::KeepAspectRatio);
-    return {QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown};
+        return {QPoint(0, 0), m_picture.size()};
+    return presentation::fittedRect(m_picture.size(), size());
 }
 
 void ImageViewer::resizeEvent(QResizeEvent *event)

@@ -2,6 +2,7 @@
 
 #include "pcx/pcx_handler.h"
 #include "player/jpeg_decoder.h"
+#include "player/presentation.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -16,10 +17,12 @@ constexpr qint64 decodeLimitBytes = qint64(DecodeLimitMiB) * 1024 * 1024;
 // Shrinks a picture that is larger than fitInto; smaller ones stay as they are.
 QImage fitted(QImage image, QSize fitInto)
 {
-    if (!fitInto.isValid() ||
-        (image.width() <= fitInto.width() && image.height() <= fitInto.height()))
+    if (!fitInto.isValid())
         return image;
-    return image.scaled(fitInto, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QSize shown = presentation::fittedSize(image.size(), fitInto);
+    if (shown == image.size())
+        return image;
+    return image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 DecodedPicture decodeWithQt(QIODevice *device, QSize fitInto)

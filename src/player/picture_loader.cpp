@@ -47,18 +47,23 @@ const PictureLoader::Entry *PictureLoader::freshEntry(const Key &key)
     return nullptr;
 }
 
-void PictureLoader::request(const QString &path, QSize fitInto)
+const PictureLoader::Entry *PictureLoader::fetch(const Key &key)
 {
-    const Key key{path, fitInto};
-    m_wanted = key;
-    m_refitWanted.reset();
-    if (const Entry *entry = freshEntry(key)) {
-        m_wanted.reset();
-        emit loaded(path, entry->picture);
-        return;
-    }
+    if (const Entry *entry = freshEntry(key))
+        return entry;
     if (!m_running.contains(key))
         start(key);
+    return nullptr;
+}
+
+void PictureLoader::request(const QString &path, QSize fitInto)
+{
+    cancel(); // whatever was asked for before is not reported any more
+    const Key key{path, fitInto};
+    if (const Entry *entry = fetch(key))
+        emit loaded(path, entry->picture);
+    else
+        m_wanted = key;
 }
 
 void PictureLoader::cancel()
@@ -70,14 +75,11 @@ void PictureLoader::cancel()
 void PictureLoader::refit(const QString &path, QSize fitInto)
 {
     const Key key{path, fitInto};
-    m_refitWanted = key;
-    if (const Entry *entry = freshEntry(key)) {
-        m_refitWanted.reset();
+    m_refitWanted.reset();
+    if (const Entry *entry = fetch(key))
         emit refitted(path, entry->picture);
-        return;
-    }
-    if (!m_running.contains(key))
-        start(key);
+    else
+        m_refitWanted = key;
 }
 
 void PictureLoader::prefetch(const QStringList &paths, QSize fitInto)
@@ -85,9 +87,8 @@ void PictureLoader::prefetch(const QStringList &paths, QSize fitInto)
     if (!m_decodeAhead)
         return;
     for (const QString &path : paths) {
-        const Key key{path, fitInto};
-        if (QFileInfo::exists(path) && !m_running.contains(key) && !freshEntry(key))
-            start(key);
+        if (QFileInfo::exists(path))
+            fetch({path, fitInto});
     }
 }
 

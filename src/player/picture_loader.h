@@ -66,6 +66,8 @@ private:
     };
 
     const Entry *freshEntry(const Key &key);
+    // The cached picture for key, or nothing while a decode of it starts or runs.
+    const Entry *fetch(const Key &key);
     void start(const Key &key);
     void finished(const Key &key, const Entry &entry);
 

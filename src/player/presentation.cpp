@@ -42,4 +42,18 @@ QPoint imageWindowPosition(QSize screen, QSize window, int positionCode, QPoint 
     }
 }
 
+QSize fittedSize(QSize picture, QSize area)
+{
+    if (picture.width() > area.width() || picture.height() > area.height())
+        picture.scale(area, Qt::KeepAspectRatio);
+    return picture;
+}
+
+QRect fittedRect(QSize picture, QSize area)
+{
+    const QSize shown = fittedSize(picture, area);
+    return {QPoint((area.width() - shown.width()) / 2, (area.height() - shown.height()) / 2),
+            shown};
+}
+
 } // namespace vantaloop::presentation

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 namespace vantaloop::presentation {
@@ -19,5 +20,10 @@ QSize fixedViewSize(int code);
 // means no button is selected: the last placement is kept. A centred window that
 // cannot be split evenly sits half a pixel up and left.
 QPoint imageWindowPosition(QSize screen, QSize window, int positionCode, QPoint last);
+
+// How a picture is fitted into an area: a larger one is scaled down keeping its
+// proportions, a smaller one keeps its own size; either way centred.
+QSize fittedSize(QSize picture, QSize area);
+QRect fittedRect(QSize picture, QSize area);
 
 } // namespace vantaloop::presentation

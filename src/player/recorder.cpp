@@ -20,14 +20,6 @@ Recorder::Recorder(SlideListModel *list, PlaybackController *playback, UserPromp
 {
 }
 
-void Recorder::setRecording(bool on)
-{
-    if (on == m_recording)
-        return;
-    m_recording = on;
-    emit recordingChanged(on);
-}
-
 void Recorder::startRecording()
 {
     QDir::setCurrent(m_programFolder);
@@ -42,20 +34,24 @@ void Recorder::startRecording()
         return;
     }
     // A file left by an earlier start gets no more lines: it is closed now.
+    const bool wasRecording = recording();
     m_file = std::move(file);
-    setRecording(true);
+    if (!wasRecording)
+        emit recordingChanged(true);
 }
 
 void Recorder::stopRecording()
 {
-    setRecording(false);
+    if (!recording())
+        return;
     m_file.reset();
+    emit recordingChanged(false);
 }
 
 void Recorder::recordCurrentSlide()
 {
     const int index = m_playback->currentIndex();
-    if (!m_recording || index < 0 || index >= m_list->count())
+    if (!recording() || index < 0 || index >= m_list->count())
         return;
     const QString path = m_list->path(index);
     if (!platform::isOrdinaryFile(path))

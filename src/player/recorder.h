@@ -20,7 +20,8 @@ public:
     Recorder(SlideListModel *list, PlaybackController *playback, UserPrompts *prompts,
              const QString &programFolder, QObject *parent = nullptr);
 
-    bool recording() const { return m_recording; }
+    // Record mode is on exactly while a record file is open.
+    bool recording() const { return m_file != nullptr; }
     QString recordFile() const { return m_file ? m_file->fileName() : QString(); }
 
 public slots:
@@ -34,14 +35,11 @@ signals:
     void recordingChanged(bool on);
 
 private:
-    void setRecording(bool on);
-
     SlideListModel *m_list;
     PlaybackController *m_playback;
     UserPrompts *m_prompts;
     QString m_programFolder;
     std::unique_ptr<QFile> m_file;
-    bool m_recording = false;
 };
 
 } // namespace vantaloop

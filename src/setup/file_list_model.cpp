@@ -1,7 +1,5 @@
 #include "setup/file_list_model.h"
 
-#include "platform/folder_listing.h"
-
 namespace vantaloop {
 
 FileListModel::FileListModel(bool showHidden, QObject *parent)
@@ -24,30 +22,32 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
     return {};
 }
 
-void FileListModel::setFolder(const QString &folder)
+void FileListModel::showFolder(const QString &folder, const platform::FolderListing &listing)
 {
     m_folder = folder;
-    refresh();
+    m_files = listing.files;
+    m_lastError = listing.error;
+    filter();
 }
 
 void FileListModel::setPattern(const QString &pattern)
 {
     m_pattern = platform::NamePattern(pattern);
-    refresh();
+    filter();
 }
 
 void FileListModel::refresh()
 {
+    showFolder(m_folder, platform::listFolder(m_folder));
+}
+
+void FileListModel::filter()
+{
     beginResetModel();
     m_names.clear();
-    m_lastError.clear();
-    if (!m_folder.isEmpty()) {
-        const platform::FolderListing listing = platform::listFolder(m_folder);
-        m_lastError = listing.error;
-        for (const platform::FolderEntry &file : listing.files) {
-            if ((m_showHidden || !file.hidden) && m_pattern.matches(file.name))
-                m_names.append(file.name);
-        }
+    for (const platform::FolderEntry &file : std::as_const(m_files)) {
+        if ((m_showHidden || !file.hidden) && m_pattern.matches(file.name))
+            m_names.append(file.name);
     }
     endResetModel();
 }

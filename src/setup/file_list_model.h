@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/folder_listing.h"
 #include "platform/name_pattern.h"
 
 #include <QAbstractListModel>
@@ -20,9 +21,13 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
     QString folder() const { return m_folder; }
-    void setFolder(const QString &folder);
+    // Shows a folder from a listing already made (the folder list's), so the folder
+    // is not read twice.
+    void showFolder(const QString &folder, const platform::FolderListing &listing);
     QString pattern() const { return m_pattern.text(); }
+    // Filters the files already listed: the folder is not read again.
     void setPattern(const QString &pattern);
+    // Reads the folder again.
     void refresh();
 
     const QStringList &names() const { return m_names; }
@@ -32,7 +37,10 @@ private:
     bool m_showHidden;
     QString m_folder;
     platform::NamePattern m_pattern;
-    QStringList m_names;
+    void filter();
+
+    QList<platform::FolderEntry> m_files; // every file of the folder, as listed
+    QStringList m_names;                  // the ones shown
     QString m_lastError;
 };
 

@@ -29,7 +29,7 @@ FileSource::FileSource(const platform::VolumeSource *volumes, UserPrompts *promp
     , m_prompts(prompts)
 {
     connect(&m_folders, &FolderListModel::pathChanged, this, [this](const QString &path) {
-        m_files.setFolder(path);
+        m_files.showFolder(path, m_folders.listing());
         m_folderOfDrive.insert(platform::driveOf(drives(), path), path);
     });
     m_files.setPattern(typePattern(m_types));

@@ -78,7 +78,7 @@ QString FolderListModel::subfolderPath(int i) const
 bool FolderListModel::setPath(const QString &path)
 {
     const QString absolute = QDir::toNativeSeparators(QDir::cleanPath(QDir(path).absolutePath()));
-    const platform::FolderListing listing = platform::listFolder(absolute);
+    platform::FolderListing listing = platform::listFolder(absolute);
     if (!listing.ok) {
         m_lastError = listing.error;
         return false;
@@ -89,10 +89,11 @@ bool FolderListModel::setPath(const QString &path)
     m_chain = chain;
     m_path = chain.last();
     m_subfolders.clear();
-    for (const platform::FolderEntry &folder : listing.folders) {
+    for (const platform::FolderEntry &folder : std::as_const(listing.folders)) {
         if (!folder.hidden)
             m_subfolders.append(folder.name);
     }
+    m_listing = std::move(listing);
     endResetModel();
     emit pathChanged(m_path);
     return true;

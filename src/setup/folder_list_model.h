@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/folder_listing.h"
+
 #include <QAbstractListModel>
 #include <QStringList>
 
@@ -24,6 +26,8 @@ public:
     bool setPath(const QString &path);
     bool refresh() { return setPath(m_path); }
     QString lastError() const { return m_lastError; }
+    // What the current folder held when it was last read.
+    const platform::FolderListing &listing() const { return m_listing; }
 
     int subfolderCount() const { return int(m_subfolders.size()); }
     QString subfolderPath(int i) const;
@@ -38,6 +42,7 @@ private:
     QString m_path;
     QStringList m_chain; // full paths, root first, the current folder last
     QStringList m_subfolders;
+    platform::FolderListing m_listing;
     QString m_lastError;
 };
 

@@ -7,7 +7,6 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
-#include <functional>
 
 using namespace vantaloop;
 
@@ -139,11 +138,24 @@ QList<QRgb> through(const QList<int> &indexes, const QList<QRgb> &table)
     return result;
 }
 
-using Layout = std::function<Pcx()>;
+// A palette picture of the given layout: pixels holds the colour indexes row by row.
+Pcx indexed(int bitsPerPixel, int planes, int width, const QList<int> &pixels,
+            int bytesPerLine = -1)
+{
+    Pcx p;
+    p.bitsPerPixel = bitsPerPixel;
+    p.planes = planes;
+    p.width = width;
+    p.height = int(pixels.size()) / width;
+    p.bytesPerLine = bytesPerLine;
+    for (int y = 0; y < p.height; ++y)
+        p.scanLines += packLine(pixels.mid(y * width, width), bitsPerPixel, planes, p.bpl());
+    return p;
+}
 
 } // namespace
 
-Q_DECLARE_METATYPE(Layout)
+Q_DECLARE_METATYPE(Pcx)
 
 class PcxReaderTest : public QObject {
     Q_OBJECT
@@ -170,38 +182,21 @@ private slots:
 
     void handBuiltLayouts_data()
     {
-        QTest::addColumn<Layout>("layout");
+        QTest::addColumn<Pcx>("pcx");
         QTest::addColumn<QList<QRgb>>("expected");
 
         const QList<int> bits{1, 0, 0, 1, 1, 0, 1, 0, 0, 1, 1, 1, 0};
-        QTest::newRow("1 bit, monochrome, 13 wide") << Layout([bits] {
-            Pcx p;
-            p.bitsPerPixel = 1;
-            p.width = 13;
-            p.height = 1;
-            p.scanLines = packLine(bits, 1, 1, 2);
-            return p;
-        }) << through(bits, {0xff000000, 0xffffffff});
+        QTest::newRow("1 bit, monochrome, 13 wide")
+            << indexed(1, 1, 13, bits) << through(bits, {0xff000000, 0xffffffff});
 
         const QList<int> four{0, 1, 2, 3, 1, 3, 2, 1, 0, 0};
-        QTest::newRow("2 bits, default CGA colours") << Layout([four] {
-            Pcx p;
-            p.bitsPerPixel = 2;
-            p.width = 5;
-            p.height = 2;
-            p.scanLines = packLine(four.first(5), 2, 1, 2) + packLine(four.last(5), 2, 1, 2);
-            return p;
-        }) << through(four, {0xff000000, 0xff55ffff, 0xffff55ff, 0xffffffff});
+        QTest::newRow("2 bits, default CGA colours")
+            << indexed(2, 1, 5, four)
+            << through(four, {0xff000000, 0xff55ffff, 0xffff55ff, 0xffffffff});
         const QList<QRgb> cga{0xff102030, 0xff405060, 0xff708090, 0xffa0b0c0};
-        QTest::newRow("2 bits, header colours") << Layout([four, cga] {
-            Pcx p;
-            p.bitsPerPixel = 2;
-            p.width = 5;
-            p.height = 2;
-            p.headerPalette = cga;
-            p.scanLines = packLine(four.first(5), 2, 1, 2) + packLine(four.last(5), 2, 1, 2);
-            return p;
-        }) << through(four, cga);
+        Pcx cgaHeader = indexed(2, 1, 5, four);
+        cgaHeader.headerPalette = cga;
+        QTest::newRow("2 bits, header colours") << cgaHeader << through(four, cga);
 
         QList<int> sixteen;
         for (int i = 0; i < 18; ++i)
@@ -209,98 +204,55 @@ private slots:
         QList<QRgb> header;
         for (int i = 0; i < 16; ++i)
             header.append(qRgb(i * 16, 255 - i * 16, (i * 40) % 256));
-        QTest::newRow("1 bit x 4 planes, header palette") << Layout([sixteen, header] {
-            Pcx p;
-            p.bitsPerPixel = 1;
-            p.planes = 4;
-            p.width = 9;
-            p.height = 2;
-            p.headerPalette = header;
-            p.scanLines = packLine(sixteen.first(9), 1, 4, 2) + packLine(sixteen.last(9), 1, 4, 2);
-            return p;
-        }) << through(sixteen, header);
-        QTest::newRow("1 bit x 4 planes, version 3 takes the EGA colours") << Layout([sixteen,
-                                                                                      header] {
-            Pcx p;
-            p.version = 3;
-            p.bitsPerPixel = 1;
-            p.planes = 4;
-            p.width = 9;
-            p.height = 2;
-            p.headerPalette = header;
-            p.scanLines = packLine(sixteen.first(9), 1, 4, 2) + packLine(sixteen.last(9), 1, 4, 2);
-            return p;
-        }) << through(sixteen, ega);
+        Pcx ega4 = indexed(1, 4, 9, sixteen);
+        ega4.headerPalette = header;
+        QTest::newRow("1 bit x 4 planes, header palette") << ega4 << through(sixteen, header);
+        Pcx version3 = ega4;
+        version3.version = 3;
+        QTest::newRow("1 bit x 4 planes, version 3 takes the EGA colours")
+            << version3 << through(sixteen, ega);
         QList<int> eight;
         for (int i = 0; i < 10; ++i)
             eight.append((i * 3) % 8);
-        QTest::newRow("1 bit x 3 planes") << Layout([eight, header] {
-            Pcx p;
-            p.bitsPerPixel = 1;
-            p.planes = 3;
-            p.width = 10;
-            p.height = 1;
-            p.headerPalette = header;
-            p.scanLines = packLine(eight, 1, 3, 2);
-            return p;
-        }) << through(eight, header);
-        QTest::newRow("4 bits, zero header takes the EGA colours") << Layout([sixteen] {
-            Pcx p;
-            p.bitsPerPixel = 4;
-            p.width = 9;
-            p.height = 2;
-            p.bytesPerLine = 5;
-            p.scanLines = packLine(sixteen.first(9), 4, 1, 5) + packLine(sixteen.last(9), 4, 1, 5);
-            return p;
-        }) << through(sixteen, ega);
+        Pcx ega3 = indexed(1, 3, 10, eight);
+        ega3.headerPalette = header;
+        QTest::newRow("1 bit x 3 planes") << ega3 << through(eight, header);
+        QTest::newRow("4 bits, zero header takes the EGA colours")
+            << indexed(4, 1, 9, sixteen, 5) << through(sixteen, ega);
 
         const QList<int> grey{0, 17, 128, 255, 3, 200};
         QList<QRgb> greys;
         for (int v : grey)
             greys.append(qRgb(v, v, v));
-        QTest::newRow("8 bits without a palette marker: a grey ramp") << Layout([grey] {
-            Pcx p;
-            p.width = 3;
-            p.height = 2;
-            p.scanLines = packLine(grey.first(3), 8, 1, 3) + packLine(grey.last(3), 8, 1, 3);
-            return p;
-        }) << greys;
+        QTest::newRow("8 bits without a palette marker: a grey ramp")
+            << indexed(8, 1, 3, grey) << greys;
         QList<QRgb> palette;
         for (int i = 0; i < 256; ++i)
             palette.append(qRgb(255 - i, i, i / 2));
+        Pcx plain = indexed(8, 1, 3, grey, 5);
+        plain.encoding = 0;
+        plain.xMin = 100;
+        plain.yMin = 40;
+        plain.trailingPalette = palette;
         QTest::newRow("8 bits, not run-length coded, odd bytes per line, offset origin")
-            << Layout([grey, palette] {
-                   Pcx p;
-                   p.encoding = 0;
-                   p.xMin = 100;
-                   p.yMin = 40;
-                   p.width = 3;
-                   p.height = 2;
-                   p.bytesPerLine = 5;
-                   p.trailingPalette = palette;
-                   p.scanLines = packLine(grey.first(3), 8, 1, 5) + packLine(grey.last(3), 8, 1, 5);
-                   return p;
-               })
-            << through(grey, palette);
-        QTest::newRow("8 bits x 4 planes") << Layout([] {
-            Pcx p;
-            p.planes = 4;
-            p.width = 2;
-            p.height = 1;
-            p.scanLines = QByteArray("\x10\x20"
+            << plain << through(grey, palette);
+        Pcx alpha;
+        alpha.planes = 4;
+        alpha.width = 2;
+        alpha.scanLines = QByteArray("\x10\x20"
                                      "\x30\x40"
                                      "\x50\x60"
                                      "\xff\x80",
                                      8);
-            return p;
-        }) << QList<QRgb>{qRgba(0x10, 0x30, 0x50, 0xff), qRgba(0x20, 0x40, 0x60, 0x80)};
+        QTest::newRow("8 bits x 4 planes")
+            << alpha << QList<QRgb>{qRgba(0x10, 0x30, 0x50, 0xff), qRgba(0x20, 0x40, 0x60, 0x80)};
     }
     void handBuiltLayouts()
     {
-        QFETCH(Layout, layout);
+        QFETCH(Pcx, pcx);
         QFETCH(QList<QRgb>, expected);
         QString error;
-        const QImage image = decodeBytes(layout().bytes(), &error);
+        const QImage image = decodeBytes(pcx.bytes(), &error);
         QVERIFY2(!image.isNull(), qPrintable(error));
         QCOMPARE(pixels(image), expected);
     }
